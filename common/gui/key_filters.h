@@ -1,0 +1,30 @@
+// Key filters of plain text fields: the numeric key filter and the refusal of double
+// quotes, which the files cannot hold.
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QLineEdit;
+
+namespace gui {
+
+class KeyFilter : public QObject {
+public:
+    // numeric: only control keys, "-", "." and digits pass; otherwise only '"' is refused.
+    KeyFilter(QObject* parent, bool numeric);
+    std::function<void()> beep;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool numeric_;
+};
+
+// Installs the numeric key filter on a field (and blocks pasted quotes).
+KeyFilter* installNumericFilter(QLineEdit* field);
+// Installs the quote refusal on a free-text field.
+KeyFilter* installQuoteFilter(QLineEdit* field);
+
+}  // namespace gui

@@ -1,0 +1,130 @@
+// Cell-text table of fixed size with row operations that keep the size.
+#include "common/table.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace common {
+
+Table::Table(int dataRows, int dataCols)
+    : cols_(dataCols + 1),
+      cells_(static_cast<size_t>(dataRows + 1), Row(static_cast<size_t>(dataCols + 1))),
+      colors_(static_cast<size_t>(dataRows + 1),
+              std::vector<CellColor>(static_cast<size_t>(dataCols + 1), CellColor::Black)) {
+    relabel();
+}
+
+const std::string& Table::text(int r, int c) const {
+    static const std::string empty;
+    if (!inRange(r, c)) return empty;
+    return cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+}
+
+void Table::setText(int r, int c, std::string s) {
+    if (!inRange(r, c)) return;
+    auto& cell = cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+    if (cell == s) return;
+    cell = std::move(s);
+    touch();
+}
+
+CellColor Table::color(int r, int c) const {
+    if (!inRange(r, c)) return CellColor::Black;
+    return colors_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+}
+
+void Table::setColor(int r, int c, CellColor color) {
+    if (!inRange(r, c)) return;
+    auto& cell = colors_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+    if (cell == color) return;
+    cell = color;
+    touch();
+}
+
+const Table::Row& Table::row(int r) const {
+    static const Row empty;
+    if (r < 0 || r >= rows()) return empty;
+    return cells_[static_cast<size_t>(r)];
+}
+
+bool Table::rowHasText(int r) const {
+    if (r < 1 || r >= rows()) return false;
+    const auto& row = cells_[static_cast<size_t>(r)];
+    return std::any_of(row.begin() + 1, row.end(), [](const std::string& s) { return !s.empty(); });
+}
+
+void Table::clearAll() {
+    for (auto& row : cells_)
+        for (auto& cell : row) cell.clear();
+    for (auto& row : colors_) std::fill(row.begin(), row.end(), CellColor::Black);
+    touch();
+}
+
+void Table::setHeadings(const std::vector<std::string>& headings, const std::string& corner) {
+    cells_[0][0] = corner;
+    for (size_t i = 0; i < headings.size() && i + 1 < static_cast<size_t>(cols_); ++i)
+        cells_[0][i + 1] = headings[i];
+    touch();
+}
+
+void Table::relabel() {
+    for (int r = 1; r < rows(); ++r)
+        cells_[static_cast<size_t>(r)][0] = std::to_string(r) + ":";
+    touch();
+}
+
+void Table::removeRow(int k) {
+    if (k < 1 || k >= rows()) return;
+    cells_.erase(cells_.begin() + k);
+    cells_.emplace_back(static_cast<size_t>(cols_));
+    colors_.erase(colors_.begin() + k);
+    colors_.emplace_back(static_cast<size_t>(cols_), CellColor::Black);
+    relabel();
+}
+
+void Table::insertRowBefore(int k) {
+    if (k < 1 || k >= rows()) return;
+    cells_.pop_back();
+    cells_.insert(cells_.begin() + k, Row(static_cast<size_t>(cols_)));
+    colors_.pop_back();
+    colors_.insert(colors_.begin() + k,
+                   std::vector<CellColor>(static_cast<size_t>(cols_), CellColor::Black));
+    relabel();
+}
+
+void Table::sortRows(int first, int last,
+                     const std::function<bool(const Row&, const Row&)>& less) {
+    first = std::max(first, 1);
+    last = std::min(last, dataRows());
+    if (first >= last) {
+        relabel();
+        return;
+    }
+    std::vector<size_t> order(static_cast<size_t>(last - first + 1));
+    std::iota(order.begin(), order.end(), static_cast<size_t>(first));
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return less(cells_[a], cells_[b]); });
+    std::vector<Row> rowsSorted;
+    std::vector<std::vector<CellColor>> colorsSorted;
+    rowsSorted.reserve(order.size());
+    colorsSorted.reserve(order.size());
+    for (size_t i : order) {
+        rowsSorted.push_back(std::move(cells_[i]));
+        colorsSorted.push_back(std::move(colors_[i]));
+    }
+    for (size_t i = 0; i < order.size(); ++i) {
+        cells_[static_cast<size_t>(first) + i] = std::move(rowsSorted[i]);
+        colors_[static_cast<size_t>(first) + i] = std::move(colorsSorted[i]);
+    }
+    relabel();
+}
+
+void Table::setCurrent(int r, int c) {
+    r = std::clamp(r, 1, std::max(1, dataRows()));
+    c = std::clamp(c, cols_ > 1 ? 1 : 0, std::max(0, cols_ - 1));
+    if (r == currentRow_ && c == currentCol_) return;
+    currentRow_ = r;
+    currentCol_ = c;
+}
+
+}  // namespace common

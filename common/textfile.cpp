@@ -1,0 +1,101 @@
+// Text files of the suite: read whole, written whole through a temporary file.
+#include "common/textfile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <unistd.h>
+
+#include "common/sjis.h"
+
+namespace common {
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    if (in.bad()) return std::nullopt;
+    return std::move(ss).str();
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t nl = text.find('\n', start);
+        if (nl == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        size_t end = nl;
+        if (end > start && text[end - 1] == '\r') --end;
+        lines.emplace_back(text.substr(start, end - start));
+        start = nl + 1;
+    }
+    return lines;
+}
+
+std::optional<std::vector<std::string>> readCp932Lines(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) return std::nullopt;
+    return splitLines(cp932ToUtf8(*bytes));
+}
+
+WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+    namespace fs = std::filesystem;
+    fs::path tmp = path;
+    tmp += ".tmp" + std::to_string(::getpid());
+    {
+        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+        if (!out) return {false, "cannot create " + tmp.string()};
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ec;
+            fs::remove(tmp, ec);
+            return {false, "cannot write " + tmp.string()};
+        }
+        out.close();
+        if (!out) {
+            std::error_code ec;
+            fs::remove(tmp, ec);
+            return {false, "cannot close " + tmp.string()};
+        }
+    }
+    std::error_code ec;
+    fs::rename(tmp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(tmp, ignored);
+        return {false, "cannot replace " + path.string() + ": " + ec.message()};
+    }
+    return {};
+}
+
+std::optional<std::string> encodeCp932Lines(const std::vector<std::string>& lines,
+                                            std::string* unmappable) {
+    std::string utf8;
+    size_t total = 0;
+    for (const auto& l : lines) total += l.size() + 2;
+    utf8.reserve(total);
+    for (const auto& l : lines) {
+        utf8 += l;
+        utf8 += "\r\n";
+    }
+    return utf8ToCp932(utf8, unmappable);
+}
+
+WriteResult writeCp932Lines(const std::filesystem::path& path,
+                            const std::vector<std::string>& lines) {
+    std::string bad;
+    auto bytes = encodeCp932Lines(lines, &bad);
+    if (!bytes) return {false, "character \"" + bad + "\" has no Shift_JIS form"};
+    return writeFileAtomic(path, *bytes);
+}
+
+}  // namespace common

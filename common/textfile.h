@@ -1,0 +1,38 @@
+// Whole-file reads and safe whole-file writes of CP932 text with CR LF line ends.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace common {
+
+struct WriteResult {
+    bool ok = true;
+    std::string error;  // why the write failed, for a log line or a detail text
+    explicit operator bool() const { return ok; }
+};
+
+// The whole file as bytes; nullopt when it cannot be read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+// Splits text into lines at CR LF (or a bare LF); a final line break ends the last line.
+std::vector<std::string> splitLines(std::string_view text);
+
+// A CP932 text file as UTF-8 lines; nullopt when it cannot be read. Invalid bytes become
+// U+FFFD.
+std::optional<std::vector<std::string>> readCp932Lines(const std::filesystem::path& path);
+
+// Writes bytes to a temporary file beside path and renames it over path, so that a failed
+// write leaves the old file as it was.
+WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// Each line in CP932 followed by CR LF.
+std::optional<std::string> encodeCp932Lines(const std::vector<std::string>& lines,
+                                            std::string* unmappable = nullptr);
+WriteResult writeCp932Lines(const std::filesystem::path& path,
+                            const std::vector<std::string>& lines);
+
+}  // namespace common

@@ -1,0 +1,36 @@
+// The calculation gate and the entry of the profile calculation.
+#include "kandoru/calc/calculation.h"
+
+namespace kandoru {
+
+void formatWarning(Document& doc, common::Ui& ui) {
+    ui.message(common::Icon::Exclamation, kFormatWarningTitle, kFormatWarningText);
+    doc.setCurrentTab(kTabSettings, ui);
+}
+
+bool calculationGate(Document& doc, common::Ui& ui) {
+    if (!doc.formatLoaded) {
+        formatWarning(doc, ui);
+        return false;
+    }
+    if (doc.settings.minCover.empty()) {
+        ui.message(common::Icon::Exclamation, "最小土被りエラー", "最小土被りが未入力です。");
+        doc.setCurrentTab(kTabSettings, ui);
+        return false;
+    }
+    if (doc.settings.manholeDrop.empty()) {
+        ui.message(common::Icon::Exclamation, "人孔内の落差エラー", "人孔内の落差が未入力です。");
+        doc.setCurrentTab(kTabSettings, ui);
+        return false;
+    }
+    if (doc.settings.hinterland.empty()) doc.settings.hinterland = "0";
+    return true;
+}
+
+void runCalculation(Document& doc, common::Ui& ui) {
+    if (!calculationGate(doc, ui)) return;
+    if (doc.fgrid2.text(1, 1) == doc.settings.outletRoute) return;
+    // The split calculation and the profile passes follow here.
+}
+
+}  // namespace kandoru

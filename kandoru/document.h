@@ -1,0 +1,141 @@
+// The profile document: the editor's tables, settings, format data and state flags.
+// The cells are the document; every command reads and writes cell texts.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "common/table.h"
+#include "common/ui.h"
+
+namespace kandoru {
+
+// Tabs of the main window.
+enum Tab : int { kTabSettings = 0, kTabRoutes = 1, kTabSplit = 2, kTabCad = 3 };
+
+// Index of the six digit settings, in the order of the file and the frame.
+enum Digit : int {
+    kDigitGradient = 0,
+    kDigitDistance = 1,
+    kDigitGround = 2,
+    kDigitCover = 3,
+    kDigitInvert = 4,
+    kDigitExcavation = 5,
+};
+
+// Split-table columns holding the fixed marks.
+inline constexpr int kColGroundMark = 10;
+inline constexpr int kColStartMark = 11;
+inline constexpr int kColEndMark = 12;
+
+inline constexpr const char* kFormatFieldStart = "ダブルクリックしてください";
+
+// Settings of tab 0, held as the texts of their fields.
+struct Settings {
+    std::string projectName;
+    std::string formatField = kFormatFieldStart;
+    bool manning = true;         // "マニング式"
+    bool kutter = false;         // "クッター式"
+    bool minCoverMethod = true;  // "土被り最小型"
+    bool crownJoint = true;      // "管頂接合"
+    std::string minCover;           // m
+    std::string manholeDrop = "0";  // mm
+    std::string outletRoute;
+    std::string outletGround;  // m
+    std::string outletManholeType;
+    std::string hinterland = "0";  // m
+    // Shown only; no operation reads them and they are not saved.
+    std::string pipeType = "塩化ﾋﾞﾆﾙ管(VU)";
+    std::string minDiameter = "200";
+    std::string maxDiameter = "600";
+    std::array<std::string, 6> digits{"3", "2", "2", "2", "3", "2"};
+};
+
+// The contents of a format file (*.osb) as read, held positionally.
+struct FormatData {
+    common::Table circular{100, 4};     // code name, diameter m, wall m, excavation height m
+    common::Table box{100, 5};          // code name, height m, top slab m, bottom slab m, excavation m
+    common::Table manholeTypes{100, 2};  // name, largest pipe diameter at an intermediate point mm
+    std::array<std::string, 91> items;  // items[0] is settings item 1
+
+    const std::string& item(int n) const;  // 1-based; "" outside 1..91
+    void setItem(int n, std::string value);
+};
+
+class Document {
+public:
+    Document();  // the start-up values
+
+    common::Table fgrid1{200, 4};    // route table
+    common::Table fgrid2{1000, 12};  // split table; columns 10-12 are the fixed marks
+    common::Table fgrid3{1000, 8};   // manhole table
+    common::Table fgrid4{200, 4};    // change-point table
+    common::Table fgrid5{1000, 3};   // merged ground points
+    common::Table fgrid6{1000, 14};  // change-point working table
+    common::Table fgrid7{1000, 4};   // split points
+    common::Table fgrid8{1000, 7};   // route starts and change points
+    common::Table pipeCodes{100, 0};  // MSFlexGrid1: the codes stand in column 0
+
+    Settings settings;
+    FormatData format;
+
+    // "セル移動方向": true for "右へ" (start value), false for "下へ". Not saved.
+    bool moveRight = true;
+
+    std::filesystem::path filePath;    // current data file, empty until opened or saved
+    std::filesystem::path formatPath;  // format file last read
+    bool formatLoaded = false;
+    bool savedOnce = false;
+    bool splitDataMark = false;   // set by a completed split calculation
+    bool loadedFromFile = false;  // set by the open command, never cleared
+    std::optional<int> reservedSplitRow;  // split row reserved by a route-row insert
+    bool dropPipeChecked = false;         // "　副管を自動設置する。"
+    std::string rememberedOutletRoute;
+    std::string rememberedOutletGround;
+
+    // Fixed marks of split row r (1..1000). They live in columns 10-12 of the split table,
+    // so the marks and the columns are one truth. Ground mark: 10 fixed, 0 free; invert
+    // marks: "10" or "0".
+    int groundMark(int r) const;
+    void setGroundMark(int r, int mark);
+    const std::string& startMark(int r) const;
+    void setStartMark(int r, const std::string& mark);
+    const std::string& endMark(int r) const;
+    void setEndMark(int r, const std::string& mark);
+    // Mark resync after split rows moved: empty mark cells become "0".
+    void resyncMarks();
+
+    int currentTab() const { return currentTab_; }
+    // The one way to change tabs, for a click and for a command alike: when the tab
+    // actually changes the tab-switch rules run; the window is told to show the tab.
+    void setCurrentTab(int tab, common::Ui& ui);
+
+private:
+    int currentTab_ = kTabSettings;
+};
+
+// Heading routines: clear the table (not the route and split tables), write row 0 and
+// the "r:" labels.
+void FGrid1midasi(Document& doc);
+void FGrid2midasi(Document& doc);
+void FGrid3midasi(Document& doc);
+void FGrid4midasi(Document& doc);
+void FGrid5midasi(Document& doc);
+void FGrid6midasi(Document& doc);
+void FGrid7midasi(Document& doc);
+void FGrid8midasi(Document& doc);
+void pipeCodeListMidasi(Document& doc);
+// All eight heading routines, as at start and before a file is opened.
+void allMidasi(Document& doc);
+
+// The tab-switch rules (outlet renames, remembered outlet values, mark columns).
+void tabSwitchRules(Document& doc);
+
+// Rounded digit setting text of kind d.
+inline const std::string& digitSetting(const Document& doc, Digit d) {
+    return doc.settings.digits[static_cast<size_t>(d)];
+}
+
+}  // namespace kandoru
