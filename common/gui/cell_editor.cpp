@@ -159,6 +159,8 @@ bool CellEditor::gridKey(QEvent* event) {
     }
     QString text = ke->text();
     if (text.isEmpty()) return false;
+    // Shortcuts are not typing.
+    if (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     char32_t code = text.toUcs4().value(0);
     if (common::refusedEverywhere(code)) {
         if (beep) beep();
