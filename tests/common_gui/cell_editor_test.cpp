@@ -192,9 +192,3 @@ TEST(KeyFilter, NumericFieldTakesOnlyTheKeysOfANumber) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
