@@ -1,0 +1,108 @@
+// Hand-off file writer: the whole document, the work tables and the format data in the
+// comma record syntax of the profile data file, always 6,519 lines.
+#include "kandoru/files/handoff.h"
+
+#include "common/records.h"
+#include "common/rendezvous.h"
+#include "kandoru/calc/calculation.h"
+
+namespace kandoru {
+namespace {
+
+// One record per data row: the row number, then the texts of columns 1..cols.
+void writeRows(std::vector<std::string>& out, const common::Table& t, int cols,
+               int emptyTail = 0) {
+    for (int r = 1; r <= t.dataRows(); ++r) {
+        common::RecordWriter w;
+        w.integer(r);
+        for (int c = 1; c <= cols; ++c) w.text(t.text(r, c));
+        for (int i = 0; i < emptyTail; ++i) w.text("");
+        out.push_back(w.str());
+    }
+}
+
+// A format table row by row, column by column, one quoted text per line.
+void writeCells(std::vector<std::string>& out, const common::Table& t) {
+    for (int r = 1; r <= t.dataRows(); ++r)
+        for (int c = 1; c <= t.dataCols(); ++c) out.push_back(common::RecordWriter().text(t.text(r, c)).str());
+}
+
+}  // namespace
+
+std::vector<std::string> handoffLines(const Document& doc) {
+    std::vector<std::string> out;
+    out.reserve(kHandoffLines);
+    writeRows(out, doc.fgrid1, 4);
+    writeRows(out, doc.fgrid2, 9, /*emptyTail=*/4);
+    writeRows(out, doc.fgrid4, 4);
+    writeRows(out, doc.fgrid3, 8);
+    writeRows(out, doc.fgrid7, 4);
+    writeRows(out, doc.fgrid8, 7);
+    writeRows(out, doc.fgrid5, 3);
+    writeCells(out, doc.format.circular);
+    writeCells(out, doc.format.box);
+    writeCells(out, doc.format.manholeTypes);
+
+    const Settings& s = doc.settings;
+    out.push_back(common::RecordWriter()
+                      .text(s.projectName)
+                      .text(s.formatField)
+                      .text(s.outletRoute)
+                      .text(s.outletGround)
+                      .text(s.outletManholeType)
+                      .text(s.hinterland)
+                      .str());
+    out.push_back(common::RecordWriter().text(s.minCover).text(s.manholeDrop).str());
+    out.push_back(common::RecordWriter()
+                      .boolean(s.manning)
+                      .boolean(s.kutter)
+                      .boolean(s.minCoverMethod)
+                      .boolean(s.crownJoint)
+                      .str());
+    {
+        common::RecordWriter w;
+        for (const auto& d : s.digits) w.text(d);
+        out.push_back(w.str());
+    }
+    out.push_back(common::RecordWriter().text("dammy").text("dammy").text("dammy").text("mirai").str());
+
+    // Every item as the quoted text read from the format file, truth values included; the
+    // intake already made empty items "0", and a hand-off never passes on an empty one.
+    int item = 1;
+    for (int n : kFormatLineSizes) {
+        common::RecordWriter w;
+        for (int k = 0; k < n; ++k, ++item) {
+            const std::string& v = doc.format.item(item);
+            w.text(v.empty() ? std::string("0") : v);
+        }
+        out.push_back(w.str());
+    }
+    return out;
+}
+
+common::WriteResult TempSave(const Document& doc, const std::filesystem::path& path) {
+    return common::writeCp932Lines(path, handoffLines(doc));
+}
+
+common::WriteResult TempSave(const Document& doc) {
+    return TempSave(doc, common::rendezvousPath(kHandoffFileName));
+}
+
+void drawingHandoff(Document& doc, common::Ui& ui) {
+    if (!doc.formatLoaded) {
+        formatWarning(doc, ui);
+        return;
+    }
+    doc.setCurrentTab(kTabCad, ui);
+    const auto path = common::rendezvousPath(kHandoffFileName);
+    if (!TempSave(doc, path)) {
+        ui.message(common::Icon::Critical, "作図データ",
+                   "作図データを書き込めませんでした。\r\n" + path.string());
+        return;
+    }
+    if (!ui.startProgram(kDrawingProgram))
+        ui.message(common::Icon::Critical, "作図レイアウト",
+                   std::string("「") + kDrawingProgram + "」を起動できませんでした。");
+}
+
+}  // namespace kandoru
