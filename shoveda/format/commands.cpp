@@ -1,0 +1,121 @@
+// File, export, row and exit commands of the format data manager.
+#include "shoveda/format/commands.h"
+
+#include <system_error>
+
+#include "common/rendezvous.h"
+#include "common/textfile.h"
+#include "shoveda/format/osb_file.h"
+
+namespace shoveda {
+
+using common::Icon;
+
+bool openFormat(FormatDocument& doc, common::Ui& ui) {
+    auto path = ui.openFileName("書式データを開く", kOsbFilter, "");
+    if (!path || path->empty()) return false;
+    readFormatFile(doc, *path);
+    return true;
+}
+
+void readFormatFile(FormatDocument& doc, const std::filesystem::path& path) {
+    doc.filePath = path;
+    auto lines = common::readCp932Lines(path);
+    readOsbLines(doc, lines ? *lines : std::vector<std::string>{});
+}
+
+bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, common::Ui& ui) {
+    std::vector<std::string> lines = osbLines(doc);
+    if (!common::writeCp932Lines(path, lines)) {
+        ui.message(Icon::Critical, "保存エラー", "ファイルを保存できませんでした。\r\n" + path.string());
+        return false;
+    }
+    doc.markSaved(std::move(lines));
+    return true;
+}
+
+bool saveFormatAs(FormatDocument& doc, common::Ui& ui) {
+    auto path = ui.saveFileName("書式データの保存", kOsbFilter);
+    if (!path || path->empty()) return false;
+    doc.filePath = *path;
+    std::error_code ec;
+    if (std::filesystem::exists(*path, ec) && !ui.ask("注意！", "上書きしますか？", Icon::None))
+        return false;
+    return writeFormatFile(doc, *path, ui);
+}
+
+bool saveFormat(FormatDocument& doc, common::Ui& ui) {
+    if (doc.filePath.empty()) return saveFormatAs(doc, ui);
+    return writeFormatFile(doc, doc.filePath, ui);
+}
+
+std::vector<std::string> exportLines(const FormatDocument& doc) {
+    std::vector<std::string> out;
+    out.push_back("円形断面");
+    out.push_back("\tコード名\t直径m\t管径m\t掘削高m");
+    const auto& c = doc.fgrid9;
+    for (int r = 1; r <= c.dataRows() && !c.text(r, 1).empty(); ++r)
+        out.push_back(std::to_string(r) + "\t" + c.text(r, 1) + "\t" + c.text(r, 2) + "\t" +
+                      c.text(r, 3) + "\t" + c.text(r, 4));
+    out.push_back("");
+    out.push_back("人孔");
+    out.push_back("\t人孔名称\t中間点の最大管径mm");
+    const auto& m = doc.fgrid11;
+    for (int r = 1; r <= m.dataRows() && !m.text(r, 1).empty(); ++r)
+        out.push_back(std::to_string(r) + "\t" + m.text(r, 1) + "\t" + m.text(r, 2));
+    return out;
+}
+
+bool exportSections(const FormatDocument& doc, common::Ui& ui) {
+    auto path = common::rendezvousPath(kExportFileName);
+    if (!common::writeCp932Lines(path, exportLines(doc))) {
+        ui.message(Icon::Critical, "データファイル",
+                   "テキストファイルを書き出せませんでした。\r\n" + path.string());
+        return false;
+    }
+    ui.message(Icon::Information, "データファイル",
+               "Ｃドライブにテキストファイルを書き出しました。\r\rファイル名：断面データ");
+    return true;
+}
+
+bool deleteTableRow(common::Table& table, common::Ui& ui) {
+    int r = table.currentRow();
+    if (r >= table.dataRows()) {
+        ui.message(Icon::Exclamation, "行の選択", "削除する行を選択して下さい    ");
+        return false;
+    }
+    if (!ui.ask("データの消去",
+                "選択行を消去してもよろしいですか\r\n\r\n消去すると元に戻すことは出来ません    ",
+                Icon::Question))
+        return false;
+    table.removeRow(r);
+    table.setCurrentRow(table.dataRows());
+    return true;
+}
+
+bool insertTableRow(common::Table& table, common::Ui& ui) {
+    int r = table.currentRow();
+    if (r >= table.dataRows()) {
+        ui.message(Icon::Exclamation, "行の選択", "追加する直後の行を選択して下さい    ");
+        return false;
+    }
+    // Checked before the question: inserting would push a filled last row out.
+    if (!table.lastRowEmpty()) {
+        ui.message(Icon::Exclamation, "行の挿入",
+                   "表の最終行にデータがあるため、行を挿入できません。");
+        return false;
+    }
+    if (!ui.ask("データの挿入", "選択行の直前に新しい行を挿入してもよろしいですか", Icon::Question))
+        return false;
+    table.insertRowBefore(r);
+    table.setCurrentRow(table.dataRows());
+    return true;
+}
+
+ExitDecision decideExit(FormatDocument& doc, common::Ui& ui) {
+    if (doc.saved() && !doc.changedSinceSave()) return ExitDecision::Quit;
+    if (!ui.ask("終了の前に！", "データを保存しますか。", Icon::Question)) return ExitDecision::Quit;
+    return saveFormatAs(doc, ui) ? ExitDecision::Quit : ExitDecision::Stay;
+}
+
+}  // namespace shoveda
