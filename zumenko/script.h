@@ -1,0 +1,51 @@
+// The AutoCAD command script of the longitudinal profile: frame, title, band table,
+// scales, stations, labels, band values, ground line and pipes.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "zumenko/drawing.h"
+
+namespace zumenko {
+
+struct DrawOptions {
+    bool upstreamToDownstream = true;  // "上流→下流"; false draws "下流→上流"
+    bool automatic = false;            // "全線自動作図": the whole line, datum level computed
+    int startNo = 1;                   // layout-directed stretch, station rows
+    int endNo = 1;
+    double datumLevel = 0;             // metres, layout-directed only
+    std::string datumText;             // the field's text as typed; "" = general form of datumLevel
+    bool pipeWall = false;             // "管厚"
+    bool frame = true;                 // "外枠・内枠記入"
+};
+
+// A refusal shown as a critical message box before anything is written.
+struct DrawError {
+    std::string title;
+    std::string text;
+};
+
+inline constexpr const char* kFormatErrorTitle = "書式エラー";
+inline constexpr const char* kBandRowsErrorText = "帯の段数が正しくありません。";
+
+// The drawing format's band rows: nU + nL at most 20, every item row 0 ... nU + nL, all
+// whole numbers; and positive scales H and V.
+std::optional<DrawError> checkDrawingFormat(const Drawing& doc);
+
+// A layout-directed stretch must lie within the station rows, start not after end.
+std::optional<DrawError> checkStretch(const Drawing& doc, const DrawOptions& opt);
+
+// The script as UTF-8 lines, each ended by CR LF (a break line is a lone CR, so it reads
+// CR CR LF). The caller encodes it in CP932. Empty when a check above refuses the input.
+std::string generateScript(const Drawing& doc, const DrawOptions& opt);
+
+struct ScriptResult {
+    std::optional<DrawError> error;  // set: nothing to write
+    std::string text;
+};
+
+// Both checks, then the script.
+ScriptResult drawScript(const Drawing& doc, const DrawOptions& opt);
+
+}  // namespace zumenko
