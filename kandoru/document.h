@@ -95,6 +95,13 @@ public:
     std::string rememberedOutletRoute;
     std::string rememberedOutletGround;
 
+    // Status-bar panels: 1 the data file's name, 2 the format file's name (no folders).
+    std::string statusDataFile;
+    std::string statusFormatFile;
+    // The bytes of the last save in this run; the exit prompt is skipped only while the
+    // document would still save to exactly these bytes.
+    std::optional<std::string> savedContent;
+
     // Fixed marks of split row r (1..1000). They live in columns 10-12 of the split table,
     // so the marks and the columns are one truth. Ground mark: 10 fixed, 0 free; invert
     // marks: "10" or "0".
