@@ -84,4 +84,14 @@ bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, in
     return true;
 }
 
+void Colorchange(Document& doc, common::Ui& ui) {
+    doc.setCurrentTab(kTabSplit, ui);
+    auto& split = doc.fgrid2;
+    for (int c = 1; c <= split.dataRows() && !split.text(c, 1).empty(); ++c) {
+        if (common::val(doc.startMark(c)) == 10) split.setColor(c, 6, common::CellColor::Purple);
+        if (common::val(doc.endMark(c)) == 10) split.setColor(c, 7, common::CellColor::Purple);
+        if (doc.groundMark(c) == 10) split.setColor(c, 3, common::CellColor::Purple);
+    }
+}
+
 }  // namespace kandoru

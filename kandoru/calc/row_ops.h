@@ -44,4 +44,9 @@ bool isSplitOfRoute(const std::string& label, const std::string& route);
 bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, int oldCount,
                      int diff);
 
+// Recolouring of fixed cells, after a file was opened: tab 2 is shown, then for every split
+// row above the first empty label the ground level (column 3), start invert (6) and end
+// invert (7) whose mark is 10 turn purple. Other cells keep their colour.
+void Colorchange(Document& doc, common::Ui& ui);
+
 }  // namespace kandoru

@@ -1,0 +1,204 @@
+// Profile data file writer (FileSave2) and reader.
+#include "kandoru/files/osa_file.h"
+
+#include "common/numtext.h"
+#include "common/records.h"
+#include "common/sjis.h"
+
+namespace kandoru {
+
+namespace {
+
+constexpr int kRouteRows = 200;
+constexpr int kSplitRows = 1000;
+constexpr int kPointRows = 200;
+constexpr int kManholeRows = 1000;
+constexpr int kSplitCols = 9;
+
+// Line indexes (0-based) of the sections.
+constexpr int kRouteStart = 0;
+constexpr int kSplitStart = kRouteStart + kRouteRows;
+constexpr int kPointStart = kSplitStart + kSplitRows;
+constexpr int kManholeStart = kPointStart + kPointRows;
+constexpr int kMarkStart = kManholeStart + kManholeRows;
+constexpr int kSettingsStart = kMarkStart + kSplitRows;
+
+void writeRows(std::vector<std::string>& out, const common::Table& t, int rows, int cols,
+               int emptyTail) {
+    for (int r = 1; r <= rows; ++r) {
+        common::RecordWriter w;
+        w.integer(r);
+        for (int c = 1; c <= cols; ++c) w.text(t.text(r, c));
+        for (int i = 0; i < emptyTail; ++i) w.text("");
+        out.push_back(w.str());
+    }
+}
+
+// The file's lines as records; an unreadable line (missing or with bytes that are not
+// CP932) is nullopt.
+class Lines {
+  public:
+    explicit Lines(std::string_view bytes)
+        : lines_(common::splitLines(common::cp932ToUtf8(bytes))) {}
+    std::optional<common::Record> at(int i) const {
+        if (i < 0 || i >= static_cast<int>(lines_.size())) return std::nullopt;
+        const std::string& line = lines_[static_cast<size_t>(i)];
+        if (line.find("\xEF\xBF\xBD") != std::string::npos) return std::nullopt;  // U+FFFD
+        return common::parseRecord(line);
+    }
+
+  private:
+    std::vector<std::string> lines_;
+};
+
+void readRows(const Lines& lines, int start, int count, common::Table& t, int cols) {
+    for (int k = 0; k < count; ++k) {
+        auto rec = lines.at(start + k);
+        if (!rec) continue;
+        auto r = common::fieldInt(*rec, 0);
+        if (!r || *r < 1 || *r > t.dataRows()) continue;
+        const int row = static_cast<int>(*r);
+        for (int c = 1; c <= cols; ++c)
+            t.setText(row, c, common::fieldText(*rec, static_cast<size_t>(c)));
+    }
+}
+
+// A mark as stored: "10" for a fixed value, "0" for anything else.
+std::string markText(const std::string& field) {
+    return common::val(field) == 10 ? "10" : "0";
+}
+
+}  // namespace
+
+std::vector<std::string> osaRecords(const Document& doc) {
+    std::vector<std::string> out;
+    out.reserve(kOsaLines);
+    writeRows(out, doc.fgrid1, kRouteRows, 4, 0);
+    writeRows(out, doc.fgrid2, kSplitRows, kSplitCols, /*emptyTail=*/4);
+    writeRows(out, doc.fgrid4, kPointRows, 4, 0);
+    writeRows(out, doc.fgrid3, kManholeRows, 4, 0);
+    for (int r = 1; r <= kSplitRows; ++r)
+        out.push_back(common::RecordWriter()
+                          .integer(r)
+                          .integer(doc.groundMark(r))
+                          .text(doc.startMark(r))
+                          .text(doc.endMark(r))
+                          .str());
+    const Settings& s = doc.settings;
+    out.push_back(common::RecordWriter()
+                      .text(s.projectName)
+                      .text(s.formatField)
+                      .text(s.outletRoute)
+                      .text(s.outletGround)
+                      .text(s.outletManholeType)
+                      .text(s.hinterland)
+                      .str());
+    out.push_back(common::RecordWriter().text(s.minCover).text(s.manholeDrop).str());
+    out.push_back(common::RecordWriter()
+                      .boolean(s.manning)
+                      .boolean(s.kutter)
+                      .boolean(s.minCoverMethod)
+                      .boolean(s.crownJoint)
+                      .str());
+    common::RecordWriter digits;
+    for (const auto& d : s.digits) digits.text(d);
+    out.push_back(digits.str());
+    out.push_back(
+        common::RecordWriter().text("dammy").text("dammy").text("dammy").text("mirai").str());
+    return out;
+}
+
+std::optional<std::string> osaBytes(const Document& doc, std::string* unmappable) {
+    return common::encodeCp932Lines(osaRecords(doc), unmappable);
+}
+
+common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& path,
+                              std::string* written) {
+    std::string bad;
+    auto bytes = osaBytes(doc, &bad);
+    if (!bytes) return {false, "character \"" + bad + "\" has no Shift_JIS form"};
+    auto result = common::writeFileAtomic(path, *bytes);
+    if (result && written) *written = std::move(*bytes);
+    return result;
+}
+
+void readOsa(Document& doc, std::string_view bytes) {
+    const Lines lines(bytes);
+    for (int r = 1; r <= kRouteRows; ++r)
+        for (int c = 1; c <= 4; ++c) {
+            doc.fgrid1.setText(r, c, "");
+            doc.fgrid4.setText(r, c, "");
+        }
+    for (int r = 1; r <= kManholeRows; ++r)
+        for (int c = 1; c <= 4; ++c) doc.fgrid3.setText(r, c, "");
+    for (int r = 1; r <= kSplitRows; ++r)
+        for (int c = 1; c <= doc.fgrid2.dataCols(); ++c) {
+            if (c <= kSplitCols) doc.fgrid2.setText(r, c, "");
+            doc.fgrid2.setColor(r, c, common::CellColor::Black);
+        }
+
+    readRows(lines, kRouteStart, kRouteRows, doc.fgrid1, 4);
+    readRows(lines, kSplitStart, kSplitRows, doc.fgrid2, kSplitCols);  // the empty tail is ignored
+    readRows(lines, kPointStart, kPointRows, doc.fgrid4, 4);
+    readRows(lines, kManholeStart, kManholeRows, doc.fgrid3, 4);
+
+    // Mark line k belongs to split row k. A mark that cannot be read is free: the value it
+    // had came from another document.
+    for (int k = 1; k <= kSplitRows; ++k) {
+        auto rec = lines.at(kMarkStart + k - 1);
+        const common::Record none;
+        const common::Record& m = rec ? *rec : none;
+        doc.setGroundMark(k, common::val(common::fieldText(m, 1)) == 10 ? 10 : 0);
+        doc.setStartMark(k, markText(common::fieldText(m, 2)));
+        doc.setEndMark(k, markText(common::fieldText(m, 3)));
+    }
+
+    Settings& s = doc.settings;
+    {
+        const common::Record rec = lines.at(kSettingsStart).value_or(common::Record{});
+        s.projectName = common::fieldText(rec, 0);
+        s.formatField = common::fieldText(rec, 1);
+        s.outletRoute = common::fieldText(rec, 2);
+        s.outletGround = common::fieldText(rec, 3);
+        s.outletManholeType = common::fieldText(rec, 4);
+        s.hinterland = common::fieldText(rec, 5);
+    }
+    {
+        const common::Record rec = lines.at(kSettingsStart + 1).value_or(common::Record{});
+        s.minCover = common::fieldText(rec, 0);
+        s.manholeDrop = common::fieldText(rec, 1);
+    }
+    if (auto rec = lines.at(kSettingsStart + 2)) {
+        bool* choices[] = {&s.manning, &s.kutter, &s.minCoverMethod, &s.crownJoint};
+        for (size_t i = 0; i < 4; ++i)
+            if (auto b = common::fieldBool(*rec, i)) *choices[i] = *b;
+    }
+    {
+        const common::Record rec = lines.at(kSettingsStart + 3).value_or(common::Record{});
+        const Settings start;
+        for (size_t i = 0; i < s.digits.size(); ++i)
+            s.digits[i] = i < rec.size() && !rec[i].text.empty() ? rec[i].text : start.digits[i];
+    }
+}
+
+std::string pathText(const std::filesystem::path& path) {
+    auto u8 = path.u8string();
+    return std::string(reinterpret_cast<const char*>(u8.data()), u8.size());
+}
+
+bool loadProfile(Document& doc, const std::filesystem::path& path) {
+    allMidasi(doc);
+    doc.filePath = path;
+    auto bytes = common::readFileBytes(path);
+    readOsa(doc, bytes ? std::string_view(*bytes) : std::string_view());
+    doc.statusDataFile = pathText(path.filename());
+    doc.splitDataMark = false;
+    doc.loadedFromFile = true;
+    // A reservation pointed into the previous document's split table.
+    doc.reservedSplitRow.reset();
+    doc.rememberedOutletRoute = doc.settings.outletRoute;
+    doc.rememberedOutletGround = doc.settings.outletGround;
+    return bytes.has_value();
+}
+
+}  // namespace kandoru

@@ -1,0 +1,52 @@
+// The profile data file (*.osa): the four input tables, the fixed marks and the settings
+// of tab 0 in the comma record syntax, always 3,405 lines of CP932 with CR LF.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/textfile.h"
+#include "kandoru/document.h"
+
+namespace kandoru {
+
+inline constexpr const char* kOsaFilter = "下水データ (*.osa)|*.osa";
+inline constexpr int kOsaLines = 3405;
+
+// The records of the file in order, one UTF-8 text per line without line end: route rows
+// 1-200, split rows 1-1000 (columns 1-9 and four empty texts), change points 1-200,
+// manholes 1-1000 (columns 1-4), the marks of split rows 1-1000, four settings lines and
+// the trailer.
+std::vector<std::string> osaRecords(const Document& doc);
+
+// The file's bytes; nullopt when a text has no Shift_JIS form (that character in
+// *unmappable).
+std::optional<std::string> osaBytes(const Document& doc, std::string* unmappable = nullptr);
+
+// Writes the whole document to path through a temporary file, so that a failed write
+// leaves the old file intact. On success *written receives the bytes written.
+common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& path,
+                              std::string* written = nullptr);
+
+// Reads a file's bytes into the document's input tables, marks and settings. Records are
+// taken by their place in the file; a table record goes to the row its first field names.
+// A record that is missing, has invalid bytes or names no row of its table counts as
+// empty: its table row stays blank, its text settings become empty, its marks free; truth
+// values that cannot be read keep their values, a missing or empty digit setting takes
+// its start value. The saved columns of the four tables are blanked first and the split
+// table's colours reset, so nothing of the previous document survives in them.
+void readOsa(Document& doc, std::string_view bytes);
+
+// The open command without its dialog and closing calculation: all headings, the file
+// read into the document, the current file path, the data-file panel text, a cleared
+// split-data mark, the loaded-from-file state and the remembered outlet values. A file
+// that cannot be read leaves every record empty and gives false.
+bool loadProfile(Document& doc, const std::filesystem::path& path);
+
+// A path as UTF-8 text, for messages and status panels.
+std::string pathText(const std::filesystem::path& path);
+
+}  // namespace kandoru

@@ -1,0 +1,183 @@
+#include "kandoru/files/file_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "common/textfile.h"
+#include "kandoru/files/osa_file.h"
+#include "support/fake_ui.h"
+#include "support/golden.h"
+
+using common::Icon;
+using kandoru::Document;
+using testing_support::FakeUi;
+using testing_support::ShownMessage;
+using testing_support::TempDir;
+
+namespace {
+
+const ShownMessage kFormatWarning{Icon::Exclamation, "縦断図書式ファイル",
+                                  "縦断図書式ファイルを読み込んでください。\r\n\r\n"
+                                  "縦断図の書式の窓をダブルクリックしてください。"};
+
+Document sample() {
+    Document doc;
+    doc.fgrid1.setText(1, 1, "1");
+    doc.fgrid1.setText(1, 2, "30.000");
+    doc.fgrid1.setText(2, 1, "2");
+    doc.fgrid2.setText(1, 1, "1");
+    doc.fgrid2.setText(2, 1, "1-1");
+    doc.fgrid2.setText(3, 1, "2");
+    doc.setStartMark(1, "10");
+    doc.setGroundMark(2, 10);
+    doc.setEndMark(5, "10");  // below the first empty label: stays black
+    doc.fgrid4.setText(1, 1, "1");
+    doc.settings.outletRoute = "2";
+    return doc;
+}
+
+}  // namespace
+
+TEST(OpenCommand, ReadsTheFileCalculatesRecoloursAndEndsOnTabZero) {
+    TempDir dir;
+    ASSERT_TRUE(kandoru::FileSave2(sample(), dir / "路線.osa"));
+    Document doc;
+    doc.fgrid3.setText(1, 2, "No.9");
+    doc.fgrid7.setText(1, 1, "x");
+    FakeUi ui;
+    ui.openFiles.push_back(dir / "路線.osa");
+    EXPECT_TRUE(kandoru::openCommand(doc, ui));
+    EXPECT_EQ(ui.openTitles, std::vector<std::string>{"縦断データを開く"});
+    EXPECT_EQ(ui.openPresets, std::vector<std::string>{""});
+    EXPECT_EQ(doc.fgrid1.text(1, 2), "30.000");
+    EXPECT_EQ(doc.fgrid3.text(1, 2), "");
+    EXPECT_EQ(doc.fgrid7.text(1, 1), "");
+    EXPECT_EQ(doc.filePath, dir / "路線.osa");
+    EXPECT_EQ(doc.statusDataFile, "路線.osa");
+    EXPECT_TRUE(doc.loadedFromFile);
+    // Right after start no format file is loaded: the gate warns, then the recolouring
+    // shows tab 2 and the command ends on tab 0.
+    EXPECT_EQ(ui.onlyMessage(), kFormatWarning);
+    EXPECT_EQ(ui.tabsShown, (std::vector<int>{0, 2, 0}));
+    EXPECT_EQ(doc.currentTab(), kandoru::kTabSettings);
+    EXPECT_EQ(doc.fgrid2.color(1, 6), common::CellColor::Purple);
+    EXPECT_EQ(doc.fgrid2.color(2, 3), common::CellColor::Purple);
+    EXPECT_EQ(doc.fgrid2.color(1, 7), common::CellColor::Black);
+    EXPECT_EQ(doc.fgrid2.color(5, 7), common::CellColor::Black);
+}
+
+TEST(OpenCommand, CancelledDialogChangesNothing) {
+    Document doc = sample();
+    doc.fgrid3.setText(1, 2, "No.1");
+    doc.fgrid5.setText(1, 1, "1");
+    FakeUi ui;
+    ui.openFiles.push_back(std::nullopt);
+    ui.openFiles.push_back(std::filesystem::path());
+    EXPECT_FALSE(kandoru::openCommand(doc, ui));
+    EXPECT_FALSE(kandoru::openCommand(doc, ui));
+    EXPECT_EQ(doc.fgrid3.text(1, 2), "No.1");
+    EXPECT_EQ(doc.fgrid5.text(1, 1), "1");
+    EXPECT_EQ(doc.fgrid4.text(1, 1), "1");
+    EXPECT_FALSE(doc.loadedFromFile);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(SaveCommands, SaveAsAsksBeforeOverwritingAndSaveDoesNot) {
+    TempDir dir;
+    const auto target = dir / "a.osa";
+    { std::ofstream(target) << "old"; }
+    Document doc = sample();
+    FakeUi ui;
+    // No current path: the save command opens the save-as dialog; the declined overwrite
+    // writes nothing and leaves no current path behind.
+    ui.saveFiles.push_back(target);
+    ui.answers.push_back(false);
+    EXPECT_FALSE(kandoru::saveCommand(doc, ui));
+    EXPECT_EQ(ui.saveTitles, std::vector<std::string>{"縦断データの保存"});
+    EXPECT_EQ(ui.questions.back(), (ShownMessage{Icon::None, "注意！", "上書きしますか？"}));
+    EXPECT_EQ(common::readFileBytes(target), "old");
+    EXPECT_TRUE(doc.filePath.empty());
+    EXPECT_FALSE(doc.savedOnce);
+
+    ui.saveFiles.push_back(target);
+    ui.answers.push_back(true);
+    EXPECT_TRUE(kandoru::saveAsCommand(doc, ui));
+    EXPECT_EQ(common::readFileBytes(target), kandoru::osaBytes(doc));
+    EXPECT_EQ(doc.filePath, target);
+    EXPECT_EQ(doc.statusDataFile, "a.osa");
+    EXPECT_TRUE(doc.savedOnce);
+
+    doc.fgrid1.setText(3, 1, "3");
+    EXPECT_TRUE(kandoru::saveCommand(doc, ui));  // no dialog, no question
+    EXPECT_EQ(common::readFileBytes(target), kandoru::osaBytes(doc));
+    EXPECT_EQ(ui.questions.size(), 2u);
+    EXPECT_EQ(ui.saveTitles.size(), 2u);
+
+    // A new name needs no question.
+    ui.saveFiles.push_back(dir / "b.osa");
+    EXPECT_TRUE(kandoru::saveAsCommand(doc, ui));
+    EXPECT_EQ(ui.questions.size(), 2u);
+    ui.saveFiles.push_back(std::nullopt);
+    EXPECT_FALSE(kandoru::saveAsCommand(doc, ui));
+    EXPECT_EQ(doc.filePath, dir / "b.osa");
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(SaveCommands, FailedWriteIsReportedSetsNoFlagAndKeepsTheOldFile) {
+    TempDir dir;
+    Document doc = sample();
+    FakeUi ui;
+    { std::ofstream(dir / "file") << "x"; }
+    doc.filePath = dir / "file" / "sub.osa";  // a folder that is a file
+    EXPECT_FALSE(kandoru::saveCommand(doc, ui));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "保存エラー",
+                                              "ファイルを保存できませんでした。\r\n" +
+                                                  kandoru::pathText(doc.filePath)}));
+    EXPECT_FALSE(doc.savedOnce);
+
+    doc.filePath = dir / "keep.osa";
+    ASSERT_TRUE(kandoru::saveCommand(doc, ui));
+    const auto before = common::readFileBytes(doc.filePath);
+    doc.savedOnce = false;
+    doc.settings.projectName = "🙂";  // no Shift_JIS form
+    EXPECT_FALSE(kandoru::saveCommand(doc, ui));
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(common::readFileBytes(doc.filePath), before);
+    EXPECT_FALSE(doc.savedOnce);
+}
+
+TEST(ExitCommand, AsksUnlessSavedAndUnchangedAndStaysWhenTheSaveIsCancelled) {
+    TempDir dir;
+    Document doc = sample();
+    FakeUi ui;
+    const ShownMessage question{Icon::Question, "終了の前に！", "データを保存しますか。"};
+
+    ui.answers.push_back(false);
+    EXPECT_TRUE(kandoru::exitCommand(doc, ui));  // never saved: asks, No closes
+    EXPECT_EQ(ui.questions.back(), question);
+
+    ui.answers.push_back(true);
+    ui.saveFiles.push_back(std::nullopt);
+    EXPECT_FALSE(kandoru::exitCommand(doc, ui));  // Yes, then cancelled: back to the window
+
+    doc.filePath = dir / "a.osa";
+    ASSERT_TRUE(kandoru::saveCommand(doc, ui));
+    EXPECT_TRUE(kandoru::exitCommand(doc, ui));  // saved and unchanged: no question
+    EXPECT_EQ(ui.questions.size(), 2u);
+
+    doc.fgrid2.setText(4, 5, "3.000");  // changed after the save
+    ui.answers.push_back(true);
+    ui.saveFiles.push_back(dir / "a.osa");
+    ui.answers.push_back(true);                  // overwrite
+    EXPECT_TRUE(kandoru::exitCommand(doc, ui));  // the dialog, even with a current path
+    EXPECT_EQ(ui.saveTitles.size(), 2u);
+    EXPECT_EQ(common::readFileBytes(dir / "a.osa"), kandoru::osaBytes(doc));
+
+    // Opened only, never saved: asks.
+    Document opened;
+    kandoru::loadProfile(opened, dir / "a.osa");
+    ui.answers.push_back(false);
+    EXPECT_TRUE(kandoru::exitCommand(opened, ui));
+    EXPECT_EQ(ui.questions.size(), 5u);
+}
