@@ -1,0 +1,51 @@
+// Numbers in and out of the calculation tables: a cell is read in single precision, a
+// computed value is written with the mask "0.##0". A value that is not finite never
+// reaches a cell: it stops the calculation with a message naming the cell.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/table.h"
+#include "common/ui.h"
+#include "kandoru/document.h"
+
+namespace kandoru {
+
+// Thrown inside a calculation command when a cell holds, or would receive, a value that
+// is not finite in single precision; the command catches it and reports it.
+struct NonFiniteValue {
+    std::string caption;
+    int row;
+    int col;
+};
+
+// The caption a message uses for a table of the document or of its format data.
+std::string tableCaption(const Document& doc, const common::Table& table);
+
+// "数値が大きすぎます（caption　row行　column列）。" (title "データエラー", critical).
+void reportNonFinite(common::Ui& ui, const NonFiniteValue& where);
+
+// The value of a cell in single precision; a blank or non-numeric text is 0.
+float cellFloat(const Document& doc, const common::Table& t, int r, int c);
+
+// Writes a computed value formatted "0.##0" (an absent rounding result as ""). The value
+// must stay finite when it is read back as a float.
+void putValue(const Document& doc, common::Table& t, int r, int c, float v);
+void putValue(const Document& doc, common::Table& t, int r, int c, double v);
+void putValue(const Document& doc, common::Table& t, int r, int c, std::optional<double> v);
+template <class T>
+void putValue(const Document&, common::Table&, int, int, T) = delete;
+
+// Row of the first blank text in column c at or after row 1 (rows() when there is none):
+// the end of a scan that stops at the first blank key cell.
+int firstBlank(const common::Table& t, int c);
+
+}  // namespace kandoru
+
+namespace kandoru {
+
+// Stable ascending sort of data rows first..last by the number in column c; relabels.
+void sortRowsByValue(common::Table& t, int first, int last, int c);
+
+}  // namespace kandoru
