@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "common/numtext.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
 #include "shoveda/format/commands.h"
@@ -258,4 +259,24 @@ TEST(FormatDocument, CommitRulesOfTheThreeTables) {
     EXPECT_EQ(doc.fgrid11.text(2, 2), "0");
     shoveda::commitManholeType(doc, 2, 1, " 2号人孔 ");
     EXPECT_EQ(doc.fgrid11.text(2, 1), " 2号人孔 ");
+}
+
+TEST(OsbFile, TheExampleFormatLoadsAndSavesUnchanged) {
+    auto path = testing_support::examplesDir() / "standard.osb";
+    auto bytes = common::readFileBytes(path);
+    ASSERT_TRUE(bytes) << path;
+    FormatDocument doc;
+    shoveda::readFormatFile(doc, path);
+    EXPECT_EQ(fileBytes(doc), *bytes);
+    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ200");
+    EXPECT_EQ(doc.fgrid9.text(17, 1), "");
+    EXPECT_EQ(doc.fgrid10.text(1, 1), "□1000×1000");
+    EXPECT_EQ(doc.fgrid11.text(5, 1), "5号人孔");
+    EXPECT_EQ(doc.item(shoveda::kItemSheet), "A1");
+    EXPECT_EQ(doc.item(27), "500");
+    EXPECT_EQ(doc.item(28), "100");
+    // The band rows the ranks point at exist.
+    int rows = static_cast<int>(common::val(doc.item(16)) + common::val(doc.item(17)));
+    for (int n = shoveda::kItemFirstRank; n <= shoveda::kItemLastRank; ++n)
+        EXPECT_LE(common::val(doc.item(n)), rows) << "item " << n;
 }
