@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "common/numtext.h"
+#include "kandoru/calc/calculation.h"
 
 namespace kandoru {
 
@@ -13,6 +15,51 @@ namespace {
 constexpr int kSplitLastRow = 1000;
 constexpr int kSplitDataCols = 9;    // columns 10-12 hold the marks
 constexpr int kCountLimit = 100000;  // far beyond any table; keeps products in int range
+constexpr const char* kSelectTitle = "行の選択";
+constexpr const char* kDeleteSelect = "削除する行を選択して下さい    ";
+constexpr const char* kInsertSelect = "追加する直後の行を選択して下さい    ";
+constexpr const char* kDeleteTitle = "データの消去";
+constexpr const char* kInsertTitle = "データの挿入";
+constexpr const char* kCannotUndo = "\r\n\r\n消去すると元に戻すことは出来ません    ";
+constexpr const char* kNotNumber = "数値でないデータがあるため、処理しなかった行があります。";
+
+// The current row of a table counts as selected unless it is parked on the last row.
+bool selected(const common::Table& t) {
+    return t.currentRow() < t.dataRows();
+}
+
+void parkCurrentRow(common::Table& t) {
+    t.setCurrentRow(t.dataRows());
+}
+
+// Pipe size (m) of code in a section table: the size column of the last row whose code
+// name matches, scanning down to the first empty code name. nullopt when no row matches;
+// *notNumber is set when the last matching size is not a number.
+std::optional<float> sectionSize(const common::Table& t, const std::string& code, bool* notNumber) {
+    std::optional<float> size;
+    for (int r = 1; r <= t.dataRows() && !t.text(r, 1).empty(); ++r) {
+        if (t.text(r, 1) != code) continue;
+        if (!common::hasNumber(t.text(r, 2))) {
+            *notNumber = true;
+            size.reset();
+            continue;
+        }
+        *notNumber = false;
+        size = common::valFloat(t.text(r, 2));
+    }
+    return size;
+}
+
+// Split rows that take part in the manhole operations: down to the first row without
+// split length, pipe code or gradient.
+int lastComputedSplit(const common::Table& split) {
+    int r = 0;
+    while (r + 1 <= split.dataRows() && !split.text(r + 1, 2).empty() &&
+           !split.text(r + 1, 4).empty() && !split.text(r + 1, 5).empty())
+        ++r;
+    return r;
+}
+
 }  // namespace
 
 int wholeNumber(const std::string& text) {
@@ -92,6 +139,233 @@ void Colorchange(Document& doc, common::Ui& ui) {
         if (common::val(doc.endMark(c)) == 10) split.setColor(c, 7, common::CellColor::Purple);
         if (doc.groundMark(c) == 10) split.setColor(c, 3, common::CellColor::Purple);
     }
+}
+
+void routeRowDelete(Document& doc, common::Ui& ui) {
+    auto& routes = doc.fgrid1;
+    const int r = routes.currentRow();
+    if (!selected(routes)) {
+        ui.message(common::Icon::Exclamation, kSelectTitle, kDeleteSelect);
+        return;
+    }
+    if (!ui.ask(
+            kDeleteTitle,
+            "選択された " + std::to_string(r) + " 行目を 消去してもよろしいですか" + kCannotUndo,
+            common::Icon::Question))
+        return;
+    const std::string route = routes.text(r, 1);
+    if (doc.loadedFromFile && !route.empty()) {
+        auto& split = doc.fgrid2;
+        const int count = wholeNumber(routes.text(r, 3));
+        for (int l = 1; l <= split.dataRows(); ++l) {
+            if (split.text(l, 1) != route) continue;
+            // The first removal takes the route's own row; later ones only rows that are
+            // still this route's (a count larger than its rows must not reach the next route).
+            for (int k = 0; k < count; ++k) {
+                const std::string& label = split.text(l, 1);
+                if (k > 0 && !label.empty() && !isSplitOfRoute(label, route)) break;
+                split.removeRow(l);
+            }
+        }
+        parkCurrentRow(split);
+        doc.resyncMarks();
+    }
+    routes.removeRow(r);
+    parkCurrentRow(routes);
+}
+
+void routeRowInsert(Document& doc, common::Ui& ui) {
+    auto& routes = doc.fgrid1;
+    auto& split = doc.fgrid2;
+    const int r = routes.currentRow();
+    if (!selected(routes)) {
+        ui.message(common::Icon::Exclamation, kSelectTitle, kInsertSelect);
+        return;
+    }
+    const std::string route = routes.text(r, 1);
+    int first = 0;  // the route's first split row
+    for (int l = 1; !route.empty() && l <= split.dataRows(); ++l)
+        if (split.text(l, 1) == route) {
+            first = l;
+            break;
+        }
+    if (!canInsertRows(routes, 1, routes.dataCols()) ||
+        (first > 0 && !canInsertRows(split, 1, kSplitDataCols))) {
+        insertRefused(ui);
+        return;
+    }
+    if (!ui.ask(
+            kInsertTitle,
+            "選択された " + std::to_string(r) + " 行目 の直前に新しい行を挿入してもよろしいですか",
+            common::Icon::Question))
+        return;
+    doc.reservedSplitRow.reset();
+    if (first > 0) {
+        split.insertRowBefore(first);
+        parkCurrentRow(split);
+        doc.reservedSplitRow = first;
+    }
+    doc.resyncMarks();
+    routes.insertRowBefore(r);
+    routes.setText(r, 3, "1");
+    parkCurrentRow(routes);
+}
+
+void changePointRowDelete(Document& doc, common::Ui& ui) {
+    auto& points = doc.fgrid4;
+    const int r = points.currentRow();
+    if (!selected(points)) {
+        ui.message(common::Icon::Exclamation, kSelectTitle, kDeleteSelect);
+        return;
+    }
+    if (!ui.ask(kDeleteTitle, std::string("選択行を消去してもよろしいですか") + kCannotUndo,
+                common::Icon::Question))
+        return;
+    points.removeRow(r);
+    parkCurrentRow(points);
+}
+
+void changePointRowInsert(Document& doc, common::Ui& ui) {
+    auto& points = doc.fgrid4;
+    const int r = points.currentRow();
+    if (!selected(points)) {
+        ui.message(common::Icon::Exclamation, kSelectTitle, kInsertSelect);
+        return;
+    }
+    if (!canInsertRows(points, 1, points.dataCols())) {
+        insertRefused(ui);
+        return;
+    }
+    if (!ui.ask(kInsertTitle, "選択行の直前に新しい行を挿入してもよろしいですか",
+                common::Icon::Question))
+        return;
+    points.insertRowBefore(r);
+    parkCurrentRow(points);
+}
+
+void copyPipeAndGradient(Document& doc) {
+    auto& split = doc.fgrid2;
+    const std::string& outlet = doc.settings.outletRoute;
+    // Beyond the first empty label there is no split to copy to; filling those rows would
+    // only fill the table's last row and block every later insertion.
+    for (int a = 1; a <= split.dataRows(); ++a) {
+        const std::string& label = split.text(a, 1);
+        if (label == outlet || label.empty()) break;
+        if (a == 1) continue;
+        for (int c : {4, 5})
+            if (split.text(a, c).empty()) split.setText(a, c, split.text(a - 1, c));
+    }
+}
+
+void numberManholes(Document& doc, ManholeNumbering how) {
+    const auto& split = doc.fgrid2;
+    int n = 0;
+    while (n + 1 <= split.dataRows() && !split.text(n + 1, 1).empty()) ++n;
+    for (int i = 1; i <= n; ++i) {
+        std::string no;
+        switch (how) {
+            case ManholeNumbering::ByLabel:
+                no = split.text(i, 1);
+                break;
+            case ManholeNumbering::Ascending:
+                no = std::to_string(i);
+                break;
+            case ManholeNumbering::Descending:
+                no = std::to_string(n - i + 1);
+                break;
+        }
+        doc.fgrid3.setText(i, 2, "No." + no);
+    }
+}
+
+void assignManholeTypes(Document& doc, common::Ui& ui) {
+    if (!doc.formatLoaded) {
+        formatWarning(doc, ui);
+        return;
+    }
+    const auto& split = doc.fgrid2;
+    const auto& types = doc.format.manholeTypes;
+    bool skipped = false;
+    for (int b = 1, last = lastComputedSplit(split); b <= last; ++b) {
+        const std::string& code = split.text(b, 4);
+        bool circularBad = false, boxBad = false;
+        auto circular = sectionSize(doc.format.circular, code, &circularBad);
+        auto box = sectionSize(doc.format.box, code, &boxBad);
+        if (boxBad || (circularBad && !box)) {
+            skipped = true;
+            continue;
+        }
+        auto d = box ? box : circular;
+        if (!d) continue;  // not a registered code: the calculation reports it
+        std::optional<std::string> name;
+        bool undecided = false;
+        std::optional<float> previous;
+        bool previousBad = false;
+        for (int k = 1; k <= types.dataRows() && !types.text(k, 2).empty(); ++k) {
+            const bool bad = !common::hasNumber(types.text(k, 2));
+            const float m = common::valFloat(types.text(k, 2)) / 1000.0f;
+            if (bad || (k > 1 && previousBad)) {
+                undecided = true;
+            } else if (k == 1 ? m >= *d : (*previous < *d && *d <= m)) {
+                name = types.text(k, 1);
+            }
+            previous = m;
+            previousBad = bad;
+        }
+        if (undecided) {
+            skipped = true;
+            continue;
+        }
+        if (name) doc.fgrid3.setText(b, 3, *name);
+    }
+    // With no outlet number every unnamed manhole row would take the outlet type.
+    const std::string& outlet = doc.settings.outletRoute;
+    for (int r = 1; !outlet.empty() && r <= doc.fgrid3.dataRows(); ++r)
+        if (doc.fgrid3.text(r, 1) == outlet)
+            doc.fgrid3.setText(r, 3, doc.settings.outletManholeType);
+    if (skipped) ui.message(common::Icon::Exclamation, "人孔種別", kNotNumber);
+}
+
+void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
+    doc.dropPipeChecked = checked;
+    if (!doc.formatLoaded) {
+        formatWarning(doc, ui);
+        return;
+    }
+    auto& manholes = doc.fgrid3;
+    if (!checked) {
+        for (int r = 1; r <= manholes.dataRows(); ++r) manholes.setText(r, 4, "");
+        return;
+    }
+    const auto& f = doc.format;
+    const bool limitsOk = common::hasNumber(f.item(1)) && common::hasNumber(f.item(3)) &&
+                          common::hasNumber(f.item(5));
+    const float l1 = common::valFloat(f.item(1)) / 1000.0f;
+    const float l3 = common::valFloat(f.item(3)) / 1000.0f;
+    const float l5 = common::valFloat(f.item(5)) / 1000.0f;
+    constexpr float kDropLimitM = 0.6f;
+    bool skipped = false;
+    const auto& split = doc.fgrid2;
+    for (int d = 1, last = lastComputedSplit(split); d <= last; ++d) {
+        const std::string& drop = manholes.text(d, 5);
+        if (drop.empty()) continue;
+        if (!common::hasNumber(drop)) {
+            skipped = true;
+            continue;
+        }
+        if (common::valFloat(drop) < kDropLimitM) continue;
+        bool bad = false;
+        auto size = sectionSize(f.circular, split.text(d, 4), &bad);
+        if (bad || !limitsOk) {
+            skipped = true;
+            continue;
+        }
+        if (!size) continue;
+        const float dm = *size;
+        const int item = dm <= l1 ? 2 : dm <= l3 ? 4 : dm <= l5 ? 6 : 7;
+        manholes.setText(d, 4, f.item(item));
+    }
+    if (skipped) ui.message(common::Icon::Exclamation, "副管", kNotNumber);
 }
 
 }  // namespace kandoru

@@ -44,6 +44,47 @@ bool isSplitOfRoute(const std::string& label, const std::string& route);
 bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, int oldCount,
                      int diff);
 
+// "1行削除" under the route table. Refuses without a selected row (current row 200); asks;
+// in a document opened from a file the route's split rows go too (as many as its split
+// count, only rows of that route). The route row is removed; both tables park their
+// current row on the last row.
+void routeRowDelete(Document& doc, common::Ui& ui);
+
+// "1行挿入" under the route table. Refuses without a selected row; refuses, changing
+// nothing, when a table would lose a filled last row; asks. A route with split rows gets an
+// empty split row before its first one, reserved for the new route's number. The new route
+// row has split count "1".
+void routeRowInsert(Document& doc, common::Ui& ui);
+
+// "1行削除" / "1行挿入" under the change-point table.
+void changePointRowDelete(Document& doc, common::Ui& ui);
+void changePointRowInsert(Document& doc, common::Ui& ui);
+
+// "管・勾配複写": from split row 2 down to the outlet route's row (or the first empty label),
+// an empty pipe code or gradient takes the one of the row above. Filled cells stay.
+void copyPipeAndGradient(Document& doc);
+
+enum class ManholeNumbering { ByLabel, Ascending, Descending };  // "路線", "昇順", "降順"
+
+// Column 2 of manhole rows 1..n, n the labelled split rows above the first empty label:
+// "No." + the split label, + i, or + (n - i + 1).
+void numberManholes(Document& doc, ManholeNumbering how);
+
+// "人孔種別": for split rows down to the first one without length, pipe code or gradient,
+// the pipe size D (m; circular diameter, a box height overriding it) selects the manhole
+// type whose largest diameter range (previous largest / 1000, own largest / 1000] holds it
+// (the first type from 0). Outlet manholes take the outlet manhole type. Needs the format
+// data. A row whose pipe code is not in the section tables gets no type; a row that meets
+// a value that is not a number is skipped and reported once at the end.
+void assignManholeTypes(Document& doc, common::Ui& ui);
+
+// "　副管を自動設置する。" changed to checked. Cleared: every drop-pipe diameter goes. Set:
+// every split row whose manhole drop is at least 0.6 m gets the drop-pipe diameter of
+// format items 2, 4, 6 or 7 by its circular pipe diameter against the limits of items 1, 3
+// and 5 (mm). Needs the format data; rows meeting a value that is not a number are skipped
+// and reported once.
+void setDropPipes(Document& doc, common::Ui& ui, bool checked);
+
 // Recolouring of fixed cells, after a file was opened: tab 2 is shown, then for every split
 // row above the first empty label the ground level (column 3), start invert (6) and end
 // invert (7) whose mark is 10 turn purple. Other cells keep their colour.
