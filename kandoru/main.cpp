@@ -1,0 +1,15 @@
+// Kandoru: the profile data editor. No arguments are read.
+#include <QApplication>
+#include <QDir>
+
+#include "kandoru/shell/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kandoru"));
+    // Dialogs open in the program's folder, and the siblings are found beside it.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    kandoru::shell::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

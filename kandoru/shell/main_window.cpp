@@ -1,0 +1,147 @@
+// Main window: construction, tab switching, refresh after commands, exit.
+#include "kandoru/shell/main_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStatusBar>
+
+#include "common/gui/qt_ui.h"
+#include "common/gui/qtext.h"
+#include "kandoru/commit.h"
+#include "kandoru/shell/profile_tabs.h"
+
+namespace kandoru::shell {
+
+namespace {
+common::Ui& chooseUi(common::Ui* injected, std::unique_ptr<common::Ui>& own, QWidget* window) {
+    if (injected) return *injected;
+    own = std::make_unique<gui::QtUi>(window, nullptr);
+    return *own;
+}
+}  // namespace
+
+MainWindow::MainWindow(common::Ui* ui)
+    : ui_(chooseUi(ui, ownUi_, this), [this](int n) { showTab(n); }) {
+    setObjectName("frmMain");
+    setWindowTitle(QStringLiteral("下水縦断図の作成"));
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+
+    tabs_ = new ProfileTabs(this);
+    tabs_->setObjectName("SSTab1");
+    tabs_->addTab(buildSettingsPage(), QStringLiteral("縦断計算設定"));
+    tabs_->addTab(buildRoutesPage(), QStringLiteral("路線・地盤変化点ﾃﾞｰﾀ"));
+    tabs_->addTab(buildSplitPage(), QStringLiteral("分割・縦断計算"));
+    tabs_->addTab(buildCadPage(), QStringLiteral("CAD作成ﾃﾞｰﾀ"));
+    tabs_->onTabRequested = [this](int tab) { requestTab(tab); };
+    setCentralWidget(tabs_);
+    buildEditors();
+    buildMenusAndToolbar();
+
+    status1_ = new QLabel(this);
+    status1_->setObjectName("statusPanel1");
+    status2_ = new QLabel(this);
+    status2_->setObjectName("statusPanel2");
+    for (QLabel* panel : {status1_, status2_}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setMinimumWidth(240);
+        statusBar()->addWidget(panel, 1);
+    }
+    statusBar()->setSizeGripEnabled(true);
+
+    resize(1240, 860);
+    refreshAll();
+}
+
+MainWindow::~MainWindow() = default;
+
+gui::GridView* MainWindow::grid(int n) const {
+    return n >= 0 && n < static_cast<int>(grids_.size()) ? grids_[static_cast<size_t>(n)]
+                                                         : nullptr;
+}
+
+gui::CellEditor* MainWindow::cellEditor(int n) const {
+    return n >= 1 && n < static_cast<int>(editors_.size()) ? editors_[static_cast<size_t>(n)]
+                                                           : nullptr;
+}
+
+void MainWindow::commitEditors() {
+    for (gui::CellEditor* e : editors_)
+        if (e) e->commitIfOpen();
+}
+
+void MainWindow::requestTab(int tab) {
+    // The editor's text is committed before the tab-switch rules see the tables, as the
+    // focus loss of a real switch would do.
+    commitEditors();
+    doc_.setCurrentTab(tab, ui_);
+    refreshAll();
+}
+
+void MainWindow::showTab(int tab) {
+    if (tabs_ && tabs_->currentIndex() != tab) tabs_->show(tab);
+}
+
+void MainWindow::run(const std::function<void(Document&, common::Ui&)>& command) {
+    commitEditors();
+    command(doc_, ui_);
+    refreshAll();
+}
+
+void MainWindow::refreshAll() {
+    for (gui::GridView* g : grids_)
+        if (g) g->refresh();
+    refreshSettings();
+    refreshStatus();
+    showTab(doc_.currentTab());
+}
+
+void MainWindow::refreshStatus() {
+    auto name = [](const std::filesystem::path& p) { return gui::qs(p.filename().string()); };
+    status1_->setText(name(doc_.filePath));
+    status2_->setText(doc_.formatLoaded ? name(doc_.formatPath) : QString());
+}
+
+void MainWindow::buildEditors() {
+    auto moveRight = [this] { return doc_.moveRight; };
+    auto make = [&](int n, common::GridParams params, gui::CellEditor::Commit commit,
+                    const char* name) {
+        auto* e = new gui::CellEditor(grids_[static_cast<size_t>(n)], params, target_, moveRight,
+                                      std::move(commit), QString::fromLatin1(name));
+        e->beep = [this] { ui_.beep(); };
+        e->afterCommit = [this] { refreshAll(); };
+        editors_[static_cast<size_t>(n)] = e;
+        return e;
+    };
+    make(1, common::routeGridParams(),
+         [this](int r, int c, const std::string& t) { commitRoute(doc_, ui_, r, c, t); },
+         "txtForEdit");
+    gui::CellEditor* split = make(
+        2, common::splitGridParams(),
+        [this](int r, int c, const std::string& t) { commitSplit(doc_, r, c, t); },
+        "txtForEdit2");
+    make(3, common::manholeGridParams(),
+         [this](int r, int c, const std::string& t) { commitManhole(doc_, r, c, t); },
+         "txtForEdit3");
+    make(4, common::changePointGridParams(),
+         [this](int r, int c, const std::string& t) { commitChangePoint(doc_, r, c, t); },
+         "txtForEdit4");
+    // F4 releases a fixed ground level or invert of the split table.
+    split->onGridKey = [this](int key) {
+        if (key != Qt::Key_F4) return false;
+        releaseFixed(doc_, doc_.fgrid2.currentRow(), doc_.fgrid2.currentCol());
+        refreshAll();
+        return true;
+    };
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    commitEditors();
+    event->accept();
+}
+
+}  // namespace kandoru::shell
