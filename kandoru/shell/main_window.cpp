@@ -53,11 +53,18 @@ MainWindow::MainWindow(common::Ui* ui)
     }
     statusBar()->setSizeGripEnabled(true);
 
-    resize(1240, 860);
+    resize(1280, 900);
     refreshAll();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The views show the document's tables, which go before the base class deletes its
+    // children; an open editor is committed while everything still stands.
+    commitEditors();
+    for (gui::CellEditor* e : editors_)
+        if (e) e->afterCommit = nullptr;
+    delete tabs_;
+}
 
 gui::GridView* MainWindow::grid(int n) const {
     return n >= 0 && n < static_cast<int>(grids_.size()) ? grids_[static_cast<size_t>(n)]

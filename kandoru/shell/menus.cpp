@@ -7,6 +7,7 @@
 
 #include "common/gui/qtext.h"
 #include "kandoru/calc/calculation.h"
+#include "kandoru/files/handoff.h"
 #include "kandoru/shell/icons.h"
 #include "kandoru/shell/main_window.h"
 #include "kandoru/shell/manual.h"
@@ -111,7 +112,6 @@ void MainWindow::openFile() {}
 void MainWindow::saveFile() {}
 void MainWindow::saveFileAs() {}
 void MainWindow::exportText() {}
-void MainWindow::handOff() {}
 void MainWindow::formatIntake() {}
 
 void MainWindow::calculateFromMenu() {
@@ -119,6 +119,10 @@ void MainWindow::calculateFromMenu() {
         d.setCurrentTab(kTabSplit, u);
         runCalculation(d, u);
     });
+}
+
+void MainWindow::handOff() {
+    run([](Document& d, common::Ui& u) { drawingHandoff(d, u); });
 }
 
 void MainWindow::startShoveda() {

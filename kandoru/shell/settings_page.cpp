@@ -49,12 +49,16 @@ QLabel* caption(const QString& text) {
     return l;
 }
 
-// One row of a form: caption, field, unit.
+// One row of a form: caption, then the field with its unit right beside it.
 void formRow(QGridLayout* g, int row, const QString& text, QWidget* field,
              const QString& unit = {}) {
     g->addWidget(caption(text), row, 0);
-    g->addWidget(field, row, 1, Qt::AlignLeft);
-    if (!unit.isEmpty()) g->addWidget(caption(unit), row, 2);
+    auto* box = new QHBoxLayout;
+    box->setSpacing(4);
+    box->addWidget(field);
+    if (!unit.isEmpty()) box->addWidget(caption(unit));
+    box->addStretch(1);
+    g->addLayout(box, row, 1);
 }
 
 QGroupBox* group(const QString& title, const char* name) {
@@ -66,7 +70,7 @@ QGroupBox* group(const QString& title, const char* name) {
 QGridLayout* formLayout(QGroupBox* box) {
     auto* g = new QGridLayout(box);
     g->setHorizontalSpacing(8);
-    g->setColumnStretch(3, 1);
+    g->setColumnStretch(1, 1);
     return g;
 }
 
@@ -270,23 +274,27 @@ QWidget* MainWindow::buildSettingsPage() {
     left->addWidget(flow);
     left->addWidget(calc);
     left->addWidget(drop);
-    left->addWidget(move);
     left->addStretch(1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(outlet);
+    middle->addWidget(hinter);
+    middle->addWidget(pipe);
+    middle->addStretch(1);
     auto* right = new QVBoxLayout;
-    right->addWidget(outlet);
-    right->addWidget(hinter);
-    right->addWidget(pipe);
     right->addWidget(digits);
+    right->addWidget(move);
     right->addStretch(1);
     auto* columns = new QHBoxLayout;
+    columns->setSpacing(12);
     columns->addLayout(left, 1);
+    columns->addLayout(middle, 1);
     columns->addLayout(right, 1);
-    columns->addStretch(1);
 
     auto* outer = new QVBoxLayout(page);
     outer->addWidget(head);
-    outer->addLayout(columns, 1);
+    outer->addLayout(columns);
     outer->addWidget(note);
+    outer->addStretch(1);
     return page;
 }
 

@@ -1,10 +1,13 @@
 // Tabs 1 to 3: the tables with their buttons and notes.
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -44,6 +47,11 @@ gui::GridView* MainWindow::makeGrid(common::Table& table, const QString& name,
                                     const std::vector<int>& widthsTwips, bool labelsAsData) {
     auto* g = new gui::GridView(table, name, nullptr, labelsAsData);
     g->setColumnWidthsTwips(widthsTwips);
+    // Wide enough for every column and the scroll bar, so the table fills its frame.
+    int width = 2 * g->frameWidth() + g->verticalScrollBar()->sizeHint().width() +
+                (g->verticalHeader()->isHidden() ? 0 : g->verticalHeader()->width());
+    for (int c = 0; c < g->model()->columnCount(); ++c) width += g->columnWidth(c);
+    g->setFixedWidth(width);
     return g;
 }
 
@@ -88,18 +96,11 @@ QWidget* MainWindow::buildRoutesPage() {
                                       button(QStringLiteral("1行削除"), "cmdPointDelete", {}),
                                       button(QStringLiteral("1行挿入"), "cmdPointInsert", {}));
 
-    auto* side = new QVBoxLayout;
-    side->addWidget(button(QStringLiteral("分割計算"), "cmdSplit", {}));
-    side->addWidget(button(QStringLiteral("地盤計算"), "cmdGround", {}));
-    side->addStretch(1);
-
-    auto* tables = new QHBoxLayout;
-    tables->addWidget(routeBox, 1);
-    tables->addWidget(pointBox, 1);
-    tables->addLayout(side);
 
     auto* notes = new QGroupBox;
     notes->setObjectName("fraRouteNotes");
+    // The wide blank in the outlet note hangs at the end of its first line at this width.
+    notes->setFixedWidth(420);
     auto* nl = new QVBoxLayout(notes);
     nl->addWidget(note(QStringLiteral("距離　：　路線基本データ路線の始点からの距離（ｍ）。"),
                        "lblDistanceNote"));
@@ -107,9 +108,21 @@ QWidget* MainWindow::buildRoutesPage() {
                                       "　　　　　　　　　　　　　数値変更後、分割計算をさせてください。"),
                        "lblOutletNote"));
 
-    auto* outer = new QVBoxLayout(page);
-    outer->addLayout(tables, 1);
-    outer->addWidget(notes);
+    auto* side = new QVBoxLayout;
+    auto* calcButtons = new QHBoxLayout;
+    calcButtons->addWidget(button(QStringLiteral("分割計算"), "cmdSplit", {}));
+    calcButtons->addWidget(button(QStringLiteral("地盤計算"), "cmdGround", {}));
+    calcButtons->addStretch(1);
+    side->addLayout(calcButtons);
+    side->addSpacing(12);
+    side->addWidget(notes);
+    side->addStretch(1);
+
+    auto* outer = new QHBoxLayout(page);
+    outer->addWidget(routeBox);
+    outer->addWidget(pointBox);
+    outer->addLayout(side);
+    outer->addStretch(1);
     return page;
 }
 
@@ -124,7 +137,6 @@ QWidget* MainWindow::buildSplitPage() {
     grids_[2] = split;
     auto* codes = makeGrid(doc_.pipeCodes, "MSFlexGrid1", {1300}, /*labelsAsData=*/true);
     codes->tableModel()->setAlignment(0, kCentre);
-    codes->setFixedWidth(130);
     grids_[0] = codes;
 
     auto* side = new QVBoxLayout;
@@ -150,8 +162,9 @@ QWidget* MainWindow::buildSplitPage() {
     side->addWidget(notes);
 
     auto* outer = new QHBoxLayout(page);
-    outer->addWidget(split, 1);
+    outer->addWidget(split);
     outer->addLayout(side);
+    outer->addStretch(1);
     return page;
 }
 
@@ -164,17 +177,19 @@ QWidget* MainWindow::buildCadPage() {
     align(manholes, {kLeft, kLeft, kLeft, kRight, kRight, kRight, kRight, kRight});
     grids_[3] = manholes;
 
-    auto* g5 = makeGrid(doc_.fgrid5, "FGrid5", {800, 1100, 1100, 1000});
+    auto* g5 = makeGrid(doc_.fgrid5, "FGrid5", {750, 1000, 1000, 900});
     align(g5, {kLeft, kRight, kRight});
     auto* g6 = makeGrid(doc_.fgrid6, "FGrid6",
-                        {800, 1100, 1000, 1100, 1000, 900, 900, 1100, 1100, 1000, 1000, 1000, 330,
+                        {750, 1000, 1000, 1100, 1000, 900, 900, 1100, 1100, 1000, 1000, 1000, 330,
                          330, 330});
     align(g6, {kLeft, kRight, kRight, kRight, kCentre, kRight, kRight, kRight, kRight, kRight,
                kRight, kCentre, kCentre, kCentre});
-    auto* g7 = makeGrid(doc_.fgrid7, "FGrid7", {800, 1100, 900, 1000, 1000});
+    auto* g7 = makeGrid(doc_.fgrid7, "FGrid7", {750, 1000, 900, 1000, 900});
     align(g7, {kLeft, kRight, kRight, kRight});
-    auto* g8 = makeGrid(doc_.fgrid8, "FGrid8", {800, 1100, 900, 1000, 1000, 900, 1000, 900});
+    auto* g8 = makeGrid(doc_.fgrid8, "FGrid8", {750, 1000, 900, 1000, 900, 800, 900, 900});
     align(g8, {kLeft, kRight, kRight, kRight, kRight, kRight, kRight});
+    // The work tables share one row of the window and scroll sideways when it is narrow.
+    for (gui::GridView* g : {g5, g6, g7, g8}) g->setMinimumWidth(std::min(g->maximumWidth(), 220));
     grids_[5] = g5;
     grids_[6] = g6;
     grids_[7] = g7;
@@ -202,8 +217,9 @@ QWidget* MainWindow::buildCadPage() {
     side->addWidget(button(QStringLiteral("作図レイアウト"), "cmdLayout", [this] { handOff(); }));
 
     auto* top = new QHBoxLayout;
-    top->addWidget(framed(QStringLiteral("人孔データ"), "fraManholes", manholes), 1);
+    top->addWidget(framed(QStringLiteral("人孔データ"), "fraManholes", manholes));
     top->addLayout(side);
+    top->addStretch(1);
     auto* topWidget = new QWidget;
     topWidget->setLayout(top);
 
@@ -213,9 +229,11 @@ QWidget* MainWindow::buildCadPage() {
     work->addWidget(framed(QStringLiteral("地盤変化点計算データ"), "fraChangeCalc", g6));
     work->addWidget(framed(QStringLiteral("分割点データ"), "fraSplitPoints", g7));
     work->addWidget(framed(QStringLiteral("路線・地盤変化点データ"), "fraProfilePoints", g8));
-    work->setStretchFactor(1, 2);
+    // Each work table gets room in proportion to its full width.
+    work->setSizes({g5->maximumWidth(), g6->maximumWidth(), g7->maximumWidth(), g8->maximumWidth()});
 
     auto* vertical = new QSplitter(Qt::Vertical);
+    vertical->setObjectName("splCad");
     vertical->addWidget(topWidget);
     vertical->addWidget(work);
     vertical->setStretchFactor(0, 3);

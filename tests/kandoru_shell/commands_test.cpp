@@ -1,0 +1,112 @@
+// Commands through the window: tab switching and its rules, the calculation gate from the
+// toolbar and the menu, the hand-off and Shoveda buttons.
+#include <QPushButton>
+
+#include "common/rendezvous.h"
+#include "support/golden.h"
+#include "window_fixture.h"
+
+namespace shell_test {
+namespace {
+
+using Commands = WindowTest;
+using common::Icon;
+using testing_support::ShownMessage;
+
+TEST_F(Commands, TabClickRunsTheTabSwitchRulesOnce) {
+    doc().fgrid1.setText(1, 1, "9");
+    doc().fgrid1.setText(2, 1, "9");
+    doc().fgrid1.setText(3, 1, "8");
+    doc().fgrid1.setText(1, 4, "12.500");
+    doc().fgrid1.setText(2, 4, "12.500");
+    QTest::keyClicks(field("txtOutletRoute"), "9");
+    QTest::keyClicks(field("txtOutletGround"), "12.5");
+    clickTab(1);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(doc().currentTab(), 1);
+    EXPECT_EQ(ui.tabsShown, std::vector<int>({1}));
+    clickTab(0);
+    field("txtOutletRoute")->setText("10");
+    field("txtOutletGround")->setText("13");
+    clickTab(3);
+    EXPECT_EQ(doc().fgrid1.text(1, 1), "10");
+    EXPECT_EQ(doc().fgrid1.text(2, 1), "10");
+    EXPECT_EQ(doc().fgrid1.text(3, 1), "8");
+    EXPECT_EQ(doc().fgrid1.text(1, 4), "13.000");
+    // A second switch without a change renames nothing.
+    doc().fgrid1.setText(3, 1, "9");
+    clickTab(1);
+    EXPECT_EQ(doc().fgrid1.text(3, 1), "9");
+    // Clicking the tab already shown is no switch.
+    clickTab(1);
+    EXPECT_EQ(ui.tabsShown.size(), 4u);
+}
+
+TEST_F(Commands, AnOpenEditorCommitsBeforeTheTabSwitchRulesRun) {
+    doc().rememberedOutletRoute = "9";
+    doc().settings.outletRoute = "10";
+    gui::GridView* g = at(1, 1, 1);
+    doc().rememberedOutletRoute = "9";  // the switch to tab 1 remembered "10"
+    QTest::keyClick(g, Qt::Key_9);
+    ASSERT_TRUE(box(1)->isVisible());
+    clickTab(0);
+    EXPECT_FALSE(box(1)->isVisible());
+    EXPECT_EQ(doc().fgrid1.text(1, 1), "10");
+}
+
+TEST_F(Commands, CalculationGateFromTheToolbarMenuAndButton) {
+    QTest::keyClicks(field("txtMinCover"), "1.2");
+    clickToolbar("tbCalc");
+    EXPECT_EQ(ui.onlyMessage(),
+              (ShownMessage{Icon::Exclamation, "縦断図書式ファイル",
+                            "縦断図書式ファイルを読み込んでください。\r\n\r\n"
+                            "縦断図の書式の窓をダブルクリックしてください。"}));
+    // The menu item shows tab 2 first, then the gate sends the user to tab 0.
+    EXPECT_EQ(ui.tabsShown, std::vector<int>({2, 0}));
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+
+    doc().formatLoaded = true;
+    field("txtMinCover")->clear();
+    ui.messages.clear();
+    find<QAction>("mnuCalc")->trigger();
+    EXPECT_EQ(ui.onlyMessage().title, "最小土被りエラー");
+    EXPECT_EQ(ui.onlyMessage().text, "最小土被りが未入力です。");
+
+    QTest::keyClicks(field("txtMinCover"), "1.2");
+    field("txtManholeDrop")->clear();
+    ui.messages.clear();
+    clickTab(2);
+    QTest::mouseClick(find<QPushButton>("cmdCalc"), Qt::LeftButton);
+    EXPECT_EQ(ui.onlyMessage().title, "人孔内の落差エラー");
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+}
+
+TEST_F(Commands, HandOffNeedsTheFormatThenWritesTheFileAndStartsZumenko) {
+    testing_support::TempDir home;
+    testing_support::ScopedHome scoped(home.path());
+    clickTab(3);
+    QTest::mouseClick(find<QPushButton>("cmdLayout"), Qt::LeftButton);
+    EXPECT_EQ(ui.onlyMessage().title, "縦断図書式ファイル");
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_TRUE(ui.programsStarted.empty());
+
+    doc().formatLoaded = true;
+    ui.messages.clear();
+    clickToolbar("tbDraw");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(tabs()->currentIndex(), 3);
+    EXPECT_TRUE(std::filesystem::exists(common::rendezvousPath("XTemp.txt")));
+    EXPECT_EQ(ui.programsStarted, std::vector<std::string>({"Zumenko"}));
+    find<QAction>("mnuLayout")->trigger();
+    EXPECT_EQ(ui.programsStarted.size(), 2u);
+}
+
+TEST_F(Commands, ShovedaButtonStartsShovedaAndAFailureChangesNothing) {
+    ui.startSucceeds = false;
+    clickToolbar("tbShoveda");
+    EXPECT_EQ(ui.programsStarted, std::vector<std::string>({"Shoveda"}));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace shell_test
