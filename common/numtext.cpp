@@ -52,9 +52,11 @@ locale_t cLocale() {
 }
 
 // Decimal digits of a value: value = 0.d1d2d3... x 10^(exp10 + 1), i.e. d1 stands at 10^exp10.
+// Fixed buffers: formatting runs for every computed cell of a calculation.
 struct Decimal {
     bool negative = false;
-    std::string digits;  // no leading or trailing zeros; empty means zero
+    char digits[40];  // no leading or trailing zeros; n == 0 means zero
+    int n = 0;
     int exp10 = 0;
 };
 
@@ -65,20 +67,27 @@ Decimal fromScientific(const char* first, const char* last) {
         d.negative = true;
         ++p;
     }
-    std::string digits;
-    while (p < last && *p != 'e') {
-        if (*p != '.') digits += *p;
-        ++p;
+    int lead = -1;  // digits seen before the first non-zero one
+    int count = 0;
+    for (; p < last && *p != 'e'; ++p) {
+        if (*p == '.') continue;
+        if (lead < 0 && *p == '0') {
+            ++count;
+            continue;
+        }
+        if (lead < 0) lead = count;
+        if (d.n < static_cast<int>(sizeof d.digits)) d.digits[d.n++] = *p;
+        ++count;
     }
     int exp = 0;
     if (p < last && *p == 'e') std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), last, exp);
-    size_t lead = digits.find_first_not_of('0');
-    if (lead == std::string::npos) return Decimal{d.negative, "", 0};
-    exp -= static_cast<int>(lead);
-    digits.erase(0, lead);
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
-    d.digits = digits;
-    d.exp10 = exp;
+    if (lead < 0) {
+        d.n = 0;
+        d.exp10 = 0;
+        return d;
+    }
+    while (d.n > 0 && d.digits[d.n - 1] == '0') --d.n;
+    d.exp10 = exp - lead;
     return d;
 }
 
@@ -96,65 +105,68 @@ Decimal decimalOf(float x) {
 
 // Rounds half away from zero so that no digit stands below 10^-decimals.
 Decimal roundTo(Decimal d, int decimals) {
-    if (d.digits.empty()) return d;
+    if (d.n == 0) return d;
     long keep = static_cast<long>(d.exp10) + decimals + 1;  // digits at or above 10^-decimals
-    if (keep >= static_cast<long>(d.digits.size())) return d;
-    if (keep < 0) return Decimal{d.negative, "", 0};
-    bool up = d.digits[static_cast<size_t>(keep)] >= '5';
-    d.digits.resize(static_cast<size_t>(keep));
+    if (keep >= d.n) return d;
+    if (keep < 0) {
+        d.n = 0;
+        d.exp10 = 0;
+        return d;
+    }
+    bool up = d.digits[keep] >= '5';
+    d.n = static_cast<int>(keep);
     if (up) {
-        long i = keep - 1;
-        while (i >= 0 && d.digits[static_cast<size_t>(i)] == '9') {
-            d.digits[static_cast<size_t>(i)] = '0';
+        int i = d.n - 1;
+        while (i >= 0 && d.digits[i] == '9') {
+            d.digits[i] = '0';
             --i;
         }
         if (i < 0) {
-            d.digits.insert(d.digits.begin(), '1');
+            for (int k = d.n; k > 0; --k) d.digits[k] = d.digits[k - 1];
+            d.digits[0] = '1';
+            ++d.n;
             d.exp10 += 1;
         } else {
-            d.digits[static_cast<size_t>(i)] += 1;
+            d.digits[i] += 1;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
-    if (d.digits.empty()) d.exp10 = 0;
+    while (d.n > 0 && d.digits[d.n - 1] == '0') --d.n;
+    if (d.n == 0) d.exp10 = 0;
     return d;
 }
 
 // Plain decimal text with at least minDecimals decimals (and no more than the digits need).
 std::string plain(const Decimal& d, int minDecimals) {
-    std::string intPart, frac;
-    if (d.digits.empty()) {
-        intPart = "0";
+    char out[400];
+    int o = 0;
+    if (d.negative && d.n > 0) out[o++] = '-';
+    int fracLen = 0;
+    char frac[400];
+    if (d.n == 0) {
+        out[o++] = '0';
+    } else if (d.exp10 < 0) {
+        out[o++] = '0';
+        for (int k = 0; k < -d.exp10 - 1; ++k) frac[fracLen++] = '0';
+        for (int k = 0; k < d.n; ++k) frac[fracLen++] = d.digits[k];
+    } else if (d.exp10 + 1 >= d.n) {
+        for (int k = 0; k < d.n; ++k) out[o++] = d.digits[k];
+        for (int k = 0; k < d.exp10 + 1 - d.n; ++k) out[o++] = '0';
     } else {
-        long n = static_cast<long>(d.digits.size());
-        long e = d.exp10;
-        if (e < 0) {
-            intPart = "0";
-            frac.assign(static_cast<size_t>(-e - 1), '0');
-            frac += d.digits;
-        } else if (e + 1 >= n) {
-            intPart = d.digits;
-            intPart.append(static_cast<size_t>(e + 1 - n), '0');
-        } else {
-            intPart = d.digits.substr(0, static_cast<size_t>(e + 1));
-            frac = d.digits.substr(static_cast<size_t>(e + 1));
-        }
+        for (int k = 0; k <= d.exp10; ++k) out[o++] = d.digits[k];
+        for (int k = d.exp10 + 1; k < d.n; ++k) frac[fracLen++] = d.digits[k];
     }
-    if (static_cast<int>(frac.size()) < minDecimals)
-        frac.append(static_cast<size_t>(minDecimals) - frac.size(), '0');
-    std::string out;
-    if (d.negative && !d.digits.empty()) out += '-';
-    out += intPart;
-    if (!frac.empty()) {
-        out += '.';
-        out += frac;
+    while (fracLen < minDecimals) frac[fracLen++] = '0';
+    if (fracLen > 0) {
+        out[o++] = '.';
+        for (int k = 0; k < fracLen; ++k) out[o++] = frac[k];
     }
-    return out;
+    return std::string(out, static_cast<size_t>(o));
 }
 
 template <typename T>
 std::string maskImpl(T x, int decimals) {
     if (!std::isfinite(x)) x = 0;
+    if (decimals > 40) decimals = 40;  // the buffers of plain()
     return plain(roundTo(decimalOf(x), decimals), decimals);
 }
 
@@ -164,12 +176,46 @@ std::string generalImpl(T x) {
     return plain(decimalOf(x), 0);
 }
 
+// The common cell text ("-12.345"): few digits and no exponent. The digits as a whole
+// number and the power of ten are then both exact in T, so one division rounds correctly,
+// exactly as the library conversion does. False when the text needs the library.
+template <typename T>
+bool exactDecimal(std::string_view s, T& out) {
+    constexpr unsigned long long kMaxMantissa = sizeof(T) == 4 ? (1ull << 24) : (1ull << 53);
+    constexpr int kMaxPower = sizeof(T) == 4 ? 10 : 22;
+    size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    unsigned long long mantissa = 0;
+    int decimals = 0;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        if (c < '0' || c > '9') return false;  // an exponent
+        if (mantissa > kMaxMantissa / 10) return false;
+        mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+        if (point) ++decimals;
+    }
+    if (mantissa > kMaxMantissa || decimals > kMaxPower) return false;
+    T power = 1;
+    for (int d = 0; d < decimals; ++d) power *= 10;
+    T v = static_cast<T>(mantissa) / power;
+    out = negative ? -v : v;
+    return true;
+}
+
 }  // namespace
 
 double val(std::string_view text) {
     size_t start = skipBlanks(text);
     size_t len = numericPrefix(text, start);
     if (len == 0) return 0.0;
+    double fast;
+    if (exactDecimal(text.substr(start, len), fast)) return fast;
     std::string prefix(text.substr(start, len));
     return strtod_l(prefix.c_str(), nullptr, cLocale());
 }
@@ -178,6 +224,8 @@ float valFloat(std::string_view text) {
     size_t start = skipBlanks(text);
     size_t len = numericPrefix(text, start);
     if (len == 0) return 0.0f;
+    float fast;
+    if (exactDecimal(text.substr(start, len), fast)) return fast;
     std::string prefix(text.substr(start, len));
     return strtof_l(prefix.c_str(), nullptr, cLocale());
 }

@@ -67,9 +67,26 @@ void Table::setHeadings(const std::vector<std::string>& headings, const std::str
     touch();
 }
 
+namespace {
+// "1:", "2:", ... made once: the calculations relabel their tables on every run.
+const std::string& rowLabel(int r) {
+    static const std::vector<std::string> labels = [] {
+        std::vector<std::string> l(1001);
+        for (int i = 1; i < static_cast<int>(l.size()); ++i) l[static_cast<size_t>(i)] = std::to_string(i) + ":";
+        return l;
+    }();
+    return labels[static_cast<size_t>(r)];
+}
+}  // namespace
+
 void Table::relabel() {
-    for (int r = 1; r < rows(); ++r)
-        cells_[static_cast<size_t>(r)][0] = std::to_string(r) + ":";
+    for (int r = 1; r < rows(); ++r) {
+        auto& cell = cells_[static_cast<size_t>(r)][0];
+        if (r < 1001)
+            cell = rowLabel(r);
+        else
+            cell = std::to_string(r) + ":";
+    }
     touch();
 }
 

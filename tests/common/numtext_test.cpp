@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "common/numtext.h"
 
@@ -104,4 +107,20 @@ TEST(FormatGeneral, ShortestTextWithoutExponent) {
     EXPECT_EQ(formatGeneral(150.0), "150");
     EXPECT_EQ(formatGeneral(500), "500");
     EXPECT_EQ(formatGeneral(1.0 / 3.0), "0.333333333333333");
+}
+
+TEST(Val, ShortDecimalsReadExactlyAsTheLibraryReadsThem) {
+    // Cell texts take a quick path; it must round exactly as strtod / strtof do.
+    unsigned long long seed = 12345;
+    auto next = [&seed] { return seed = seed * 6364136223846793005ull + 1442695040888963407ull; };
+    for (int i = 0; i < 200000; ++i) {
+        unsigned long long m = (next() >> 11) % (i % 2 ? 100000000ull : 20000000000000000ull);
+        std::string t = std::to_string(m);
+        size_t decimals = (next() >> 33) % std::min<size_t>(t.size() + 3, 24);
+        while (t.size() <= decimals) t.insert(t.begin(), '0');
+        t.insert(t.size() - decimals, ".");
+        if (i % 3 == 0) t.insert(t.begin(), '-');
+        EXPECT_EQ(val(t), std::strtod(t.c_str(), nullptr)) << t;
+        EXPECT_EQ(common::valFloat(t), std::strtof(t.c_str(), nullptr)) << t;
+    }
 }
