@@ -2,7 +2,10 @@
 #include "kandoru/calc/cell_values.h"
 
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "common/numtext.h"
 
@@ -32,16 +35,24 @@ float cellFloat(const Document& doc, const common::Table& t, int r, int c) {
     return v;
 }
 
-void putValue(const Document& doc, common::Table& t, int r, int c, float v) {
+std::string valueText(const Document& doc, const common::Table& t, int r, int c, float v) {
     if (!std::isfinite(v)) throw NonFiniteValue{tableCaption(doc, t), r, c};
-    t.setText(r, c, common::formatMask(v, 3));
+    return common::formatMask(v, 3);
 }
 
-void putValue(const Document& doc, common::Table& t, int r, int c, double v) {
+std::string valueText(const Document& doc, const common::Table& t, int r, int c, double v) {
     // The cell is read back as a float: a double beyond the float range is as bad as inf.
     if (!std::isfinite(v) || std::fabs(v) > static_cast<double>(FLT_MAX))
         throw NonFiniteValue{tableCaption(doc, t), r, c};
-    t.setText(r, c, common::formatMask(v, 3));
+    return common::formatMask(v, 3);
+}
+
+void putValue(const Document& doc, common::Table& t, int r, int c, float v) {
+    t.setText(r, c, valueText(doc, t, r, c, v));
+}
+
+void putValue(const Document& doc, common::Table& t, int r, int c, double v) {
+    t.setText(r, c, valueText(doc, t, r, c, v));
 }
 
 void putValue(const Document& doc, common::Table& t, int r, int c, std::optional<double> v) {
@@ -50,6 +61,37 @@ void putValue(const Document& doc, common::Table& t, int r, int c, std::optional
         return;
     }
     putValue(doc, t, r, c, *v);
+}
+
+namespace {
+// "-12.345": what formatMask(x, 3) writes, at most 15 significant digits, so that reading
+// and formatting it again gives the same text.
+bool isMask3Form(const std::string& t) {
+    size_t i = 0, n = t.size();
+    bool negative = i < n && t[i] == '-';
+    if (negative) ++i;
+    size_t intStart = i;
+    while (i < n && t[i] >= '0' && t[i] <= '9') ++i;
+    size_t intDigits = i - intStart;
+    if (intDigits == 0 || (intDigits > 1 && t[intStart] == '0')) return false;
+    if (i + 4 != n || t[i] != '.') return false;
+    for (size_t k = i + 1; k < n; ++k)
+        if (t[k] < '0' || t[k] > '9') return false;
+    size_t significant = t[intStart] == '0' ? 0 : intDigits;
+    if (significant == 0) {
+        size_t k = i + 1;
+        while (k < n && t[k] == '0') ++k;
+        if (k == n) return !negative;  // "-0.000" is shown as "0.000"
+        significant = n - k;
+    } else {
+        significant += 3;
+    }
+    return significant <= 15;
+}
+}  // namespace
+
+std::string mask3Text(const std::string& text) {
+    return isMask3Form(text) ? text : common::mask3(text);
 }
 
 int firstBlank(const common::Table& t, int c) {
@@ -62,11 +104,42 @@ int firstBlank(const common::Table& t, int c) {
 
 namespace kandoru {
 
+void writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows, int c) {
+    std::vector<std::pair<double, size_t>> keys;
+    keys.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        keys.emplace_back(common::val(rows[i][static_cast<size_t>(c)]), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    const int n = std::min(static_cast<int>(keys.size()), t.dataRows());
+    for (int r = 1; r <= n; ++r) {
+        auto& row = rows[keys[static_cast<size_t>(r - 1)].second];
+        for (int col = 1; col < t.cols() && col < static_cast<int>(row.size()); ++col)
+            t.setText(r, col, std::move(row[static_cast<size_t>(col)]));
+    }
+    t.relabel();
+}
+
 void sortRowsByValue(common::Table& t, int first, int last, int c) {
-    const auto col = static_cast<size_t>(c);
-    t.sortRows(first, last, [col](const common::Table::Row& a, const common::Table::Row& b) {
-        return common::val(a[col]) < common::val(b[col]);
-    });
+    if (first < 1) first = 1;
+    if (last > t.dataRows()) last = t.dataRows();
+    if (first >= last) {
+        t.relabel();
+        return;
+    }
+    // Keys read once, not at every comparison.
+    std::vector<std::pair<double, int>> keys;
+    keys.reserve(static_cast<size_t>(last - first + 1));
+    for (int r = first; r <= last; ++r) keys.emplace_back(common::val(t.text(r, c)), r);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<common::Table::Row> rows;
+    rows.reserve(keys.size());
+    for (const auto& k : keys) rows.push_back(t.row(k.second));
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (int col = 1; col < t.cols(); ++col)
+            t.setText(first + static_cast<int>(i), col, std::move(rows[i][static_cast<size_t>(col)]));
+    t.relabel();
 }
 
 }  // namespace kandoru

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/table.h"
 #include "common/ui.h"
@@ -29,6 +30,12 @@ void reportNonFinite(common::Ui& ui, const NonFiniteValue& where);
 // The value of a cell in single precision; a blank or non-numeric text is 0.
 float cellFloat(const Document& doc, const common::Table& t, int r, int c);
 
+// A computed value as cell (r, c) of t would show it, "0.##0"; the same guard as putValue.
+std::string valueText(const Document& doc, const common::Table& t, int r, int c, float v);
+std::string valueText(const Document& doc, const common::Table& t, int r, int c, double v);
+template <class T>
+std::string valueText(const Document&, const common::Table&, int, int, T) = delete;
+
 // Writes a computed value formatted "0.##0" (an absent rounding result as ""). The value
 // must stay finite when it is read back as a float.
 void putValue(const Document& doc, common::Table& t, int r, int c, float v);
@@ -36,6 +43,9 @@ void putValue(const Document& doc, common::Table& t, int r, int c, double v);
 void putValue(const Document& doc, common::Table& t, int r, int c, std::optional<double> v);
 template <class T>
 void putValue(const Document&, common::Table&, int, int, T) = delete;
+
+// common::mask3(text), with the text itself when it already is a "0.##0" text.
+std::string mask3Text(const std::string& text);
 
 // Row of the first blank text in column c at or after row 1 (rows() when there is none):
 // the end of a scan that stops at the first blank key cell.
@@ -45,7 +55,12 @@ int firstBlank(const common::Table& t, int c);
 
 namespace kandoru {
 
+// Writes rows (each cols() texts, index 0 unused) into data rows 1.. of a cleared table
+// in stable ascending order of the number in column c; relabels.
+void writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows, int c);
+
 // Stable ascending sort of data rows first..last by the number in column c; relabels.
+// For the work tables, whose cells carry no colour.
 void sortRowsByValue(common::Table& t, int first, int last, int c);
 
 }  // namespace kandoru

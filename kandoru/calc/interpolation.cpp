@@ -2,6 +2,7 @@
 #include "kandoru/calc/interpolation.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "common/numtext.h"
@@ -15,8 +16,9 @@ namespace {
 
 // Row of the last occurrence of each label, rows 1 to the first blank label: a nested
 // scan that assigns for every match leaves the last one standing.
-std::unordered_map<std::string, int> lastRows(const common::Table& t) {
-    std::unordered_map<std::string, int> rows;
+std::unordered_map<std::string_view, int> lastRows(const common::Table& t) {
+    std::unordered_map<std::string_view, int> rows;
+    rows.reserve(static_cast<size_t>(t.rows()));
     for (int r = 1; r < t.rows() && !t.text(r, 1).empty(); ++r) rows[t.text(r, 1)] = r;
     return rows;
 }
@@ -51,17 +53,21 @@ bool lengthCheck(Document& doc, common::Ui& ui) {
 
 }  // namespace
 
-void Hokan(Document& doc, common::Ui& ui) {
+bool routeLengthsPresent(const Document& doc) {
     const auto& routes = doc.fgrid1;
+    for (int r = 1; r <= routes.dataRows(); ++r)
+        if (!routes.text(r, 1).empty() && routes.text(r, 1) != doc.settings.outletRoute &&
+            routes.text(r, 2).empty())
+            return false;
+    return true;
+}
+
+void Hokan(Document& doc, common::Ui& ui) {
     auto& split = doc.fgrid2;
     auto& f7 = doc.fgrid7;
     const auto& f8 = doc.fgrid8;
-    const std::string& outlet = doc.settings.outletRoute;
 
-    for (int r = 1; r <= routes.dataRows(); ++r)
-        if (!routes.text(r, 1).empty() && routes.text(r, 1) != outlet && routes.text(r, 2).empty())
-            return;
-
+    if (!routeLengthsPresent(doc)) return;
     if (!CopySet(doc, ui)) return;
     if (!lengthCheck(doc, ui)) return;
 
@@ -72,25 +78,31 @@ void Hokan(Document& doc, common::Ui& ui) {
     for (int a = 2; a < f8.rows() && !done; ++a) {
         if (f8.text(a, 3).empty() || f7.text(j, 3).empty()) break;
         const float pointDistance = cellFloat(doc, f8, a, 3);
-        while (pointDistance > cellFloat(doc, f7, j, 3)) {
-            const float delta = cellFloat(doc, f7, j, 3) - cellFloat(doc, f8, a - 1, 3);
-            const float rise = cellFloat(doc, f8, a, 5) * delta / 100;  // product, then /100
-            const float level = cellFloat(doc, f8, a - 1, 4) + rise;
+        const float previousDistance = cellFloat(doc, f8, a - 1, 3);
+        const float previousGround = cellFloat(doc, f8, a - 1, 4);
+        const float gradient = cellFloat(doc, f8, a, 5);  // percent
+        float splitDistance = cellFloat(doc, f7, j, 3);
+        while (pointDistance > splitDistance) {
+            const float delta = splitDistance - previousDistance;
+            const float rise = gradient * delta / 100;  // product, then the division
+            const float level = previousGround + rise;
             putValue(doc, f7, j, 4, RoundToDigits(level, gradientDigits));
             ++j;
             if (f7.text(j, 3).empty()) {
                 done = true;
                 break;
             }
+            splitDistance = cellFloat(doc, f7, j, 3);
         }
     }
 
     // Typed ground levels stand.
-    const auto splitRows = lastRows(split);
+    std::unordered_map<std::string_view, int> splitRows;
     for (int b = 1; b < f7.rows() && !f7.text(b, 1).empty(); ++b) {
         if (doc.groundMark(b) != 10) continue;
+        if (splitRows.empty()) splitRows = lastRows(split);
         auto it = splitRows.find(f7.text(b, 1));
-        if (it != splitRows.end()) f7.setText(b, 4, common::mask3(split.text(it->second, 3)));
+        if (it != splitRows.end()) f7.setText(b, 4, mask3Text(split.text(it->second, 3)));
     }
 
     // A split of no length has no ground of its own, fixed or not.
@@ -100,7 +112,7 @@ void Hokan(Document& doc, common::Ui& ui) {
     const auto f7Rows = lastRows(f7);
     for (int d = 1; d < split.rows() && !split.text(d, 1).empty(); ++d) {
         auto it = f7Rows.find(split.text(d, 1));
-        if (it != f7Rows.end()) split.setText(d, 3, common::mask3(f7.text(it->second, 4)));
+        if (it != f7Rows.end()) split.setText(d, 3, mask3Text(f7.text(it->second, 4)));
     }
 
     // The drawing takes its ground points from FGrid5: give it the interpolated levels.

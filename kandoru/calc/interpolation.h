@@ -14,4 +14,8 @@ namespace kandoru {
 // Ends silently when a route has no length (CopySet has reported it).
 void Hokan(Document& doc, common::Ui& ui);
 
+// Hokan's precondition: every route row with a route number, the outlet aside, has a
+// length.
+bool routeLengthsPresent(const Document& doc);
+
 }  // namespace kandoru

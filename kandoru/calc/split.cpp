@@ -1,7 +1,10 @@
 // The split calculation: checks, span generation (Spancalc) and work tables (CopySet).
 #include "kandoru/calc/split.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -173,18 +176,6 @@ bool sizeChecks(const Document& doc, common::Ui& ui) {
     return true;
 }
 
-// Row of the first occurrence of each label in rows 1.. of column 1, the scan ending at
-// the first blank label or after the row labelled stopLabel.
-std::unordered_map<std::string, int> firstRowsUpTo(const common::Table& t,
-                                                   const std::string& stopLabel) {
-    std::unordered_map<std::string, int> rows;
-    for (int r = 1; r < t.rows() && !t.text(r, 1).empty(); ++r) {
-        rows.emplace(t.text(r, 1), r);
-        if (t.text(r, 1) == stopLabel) break;
-    }
-    return rows;
-}
-
 SplitOutcome runOperation(Document& doc, common::Ui& ui) {
     const bool noGap = blankRowCheck(doc, ui);
     if (!changePointChecks(doc, ui)) return SplitOutcome::Stopped;
@@ -200,8 +191,12 @@ SplitOutcome runOperation(Document& doc, common::Ui& ui) {
     if (!sizeChecks(doc, ui)) return SplitOutcome::Stopped;
 
     Spancalc(doc);
-    CopySet(doc, ui);  // a route without length is reported; Hokan then ends silently
-    Hokan(doc, ui);
+    // Hokan starts by building the work tables from the same cells, so CopySet runs here
+    // only when Hokan will not: a route without length, which CopySet reports.
+    if (routeLengthsPresent(doc))
+        Hokan(doc, ui);
+    else
+        CopySet(doc, ui);
 
     doc.splitDataMark = true;
     doc.setCurrentTab(kTabSplit, ui);
@@ -273,10 +268,10 @@ void Spancalc(Document& doc) {
             if (k == 1) {
                 split.setText(s, 1, route);
                 if (isOutlet) {
-                    split.setText(s, 3, common::mask3(routes.text(r, 4)));
+                    split.setText(s, 3, mask3Text(routes.text(r, 4)));
                 } else if (split.text(s, 2).empty()) {
-                    split.setText(s, 2, common::mask3(routes.text(r, 2)));
-                    split.setText(s, 3, common::mask3(routes.text(r, 4)));
+                    split.setText(s, 2, mask3Text(routes.text(r, 2)));
+                    split.setText(s, 3, mask3Text(routes.text(r, 4)));
                 }
             } else if (asNumber >= k) {
                 split.setText(s, 1, route + "-" + std::to_string(k - 1));
@@ -300,8 +295,16 @@ bool CopySet(Document& doc, common::Ui& ui) {
     FGrid5midasi(doc);
     FGrid8midasi(doc);
 
-    // FGrid8, route rows: column 3 is the route's start distance along the chain.
-    f8.setText(1, 3, "0.000");
+    // FGrid8, route rows: column 3 is the route's start distance along the chain. The
+    // rows are put together first and written once, in distance order.
+    const auto width = static_cast<size_t>(f8.cols());
+    std::vector<common::Table::Row> rows;
+    rows.reserve(static_cast<size_t>(f8.dataRows()));
+    auto row = [&](int r) -> common::Table::Row& {  // row r (1-based) of the table to be
+        while (static_cast<int>(rows.size()) < r) rows.emplace_back(width);
+        return rows[static_cast<size_t>(r - 1)];
+    };
+    row(1)[3] = "0.000";
     float total = 0;  // running distance, single precision
     int r = 1;
     for (; r < routes.rows() && !routes.text(r, 1).empty(); ++r) {
@@ -309,34 +312,42 @@ bool CopySet(Document& doc, common::Ui& ui) {
         if (routes.text(r, 1) != outlet && length.empty()) {
             ui.message(Icon::Critical, "路線長入力エラー",
                        "路線長 (" + rowText(r) + "行" + ") を入力してください。");
+            // The table as far as it was built.
+            for (int w = 1; w <= static_cast<int>(rows.size()); ++w)
+                for (size_t c = 1; c < width; ++c) f8.setText(w, static_cast<int>(c), rows[static_cast<size_t>(w - 1)][c]);
             return false;
         }
-        f8.setText(r, 1, routes.text(r, 1));
-        if (!length.empty()) f8.setText(r, 2, length);
-        f8.setText(r, 4, routes.text(r, 4));
+        row(r)[1] = routes.text(r, 1);
+        if (!length.empty()) row(r)[2] = length;
+        row(r)[4] = routes.text(r, 4);
         if (!length.empty()) {
             total = total + cellFloat(doc, routes, r, 2);
-            putValue(doc, f8, r + 1, 3, total);
+            row(r + 1)[3] = valueText(doc, f8, r + 1, 3, total);
         }
     }
     const int routeRows = r - 1;
 
     // FGrid8, change points below the route rows, placed by their route's start.
-    const auto routeStart = firstRowsUpTo(f8, outlet);
+    std::unordered_map<std::string, float> routeStart;
+    for (int w = 1; w <= routeRows; ++w) {
+        const auto& label = rows[static_cast<size_t>(w - 1)][1];
+        routeStart.emplace(label, common::valFloat(rows[static_cast<size_t>(w - 1)][3]));
+        if (label == outlet) break;
+    }
     int w = routeRows;
     for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
         ++w;
-        f8.setText(w, 1, cps.text(c, 1) + "変");
-        f8.setText(w, 2, cps.text(c, 2));
-        f8.setText(w, 4, cps.text(c, 3));
-        f8.setText(w, 7, cps.text(c, 4));
+        auto& cp = row(w);
+        cp[1] = cps.text(c, 1) + "変";
+        cp[2] = cps.text(c, 2);
+        cp[4] = cps.text(c, 3);
+        cp[7] = cps.text(c, 4);
         auto it = routeStart.find(cps.text(c, 1));
-        float start = it == routeStart.end() ? 0.0f : cellFloat(doc, f8, it->second, 3);
+        float start = it == routeStart.end() ? 0.0f : it->second;
         float distance = cellFloat(doc, cps, c, 2) + start;
-        putValue(doc, f8, w, 3, distance);
+        cp[3] = valueText(doc, f8, w, 3, distance);
     }
-
-    sortRowsByValue(f8, 1, w, 3);
+    writeSortedRows(f8, rows, 3);
 
     // Segment lengths, then the ground gradient (%) of the segment ending at each row.
     for (int u = 1; u + 1 < f8.rows() && !f8.text(u + 1, 3).empty(); ++u) {
@@ -383,25 +394,40 @@ void buildFGrid5(Document& doc) {
     const auto& f7 = doc.fgrid7;
     const auto& cps = doc.fgrid4;
     auto& f5 = doc.fgrid5;
+    const std::string& outlet = doc.settings.outletRoute;
     FGrid5midasi(doc);
-    int w = 0;
-    for (int s = 1; s < f7.rows() && !f7.text(s, 1).empty() && w < f5.dataRows(); ++s) {
-        ++w;
-        f5.setText(w, 1, f7.text(s, 1));
-        f5.setText(w, 2, f7.text(s, 3));
-        f5.setText(w, 3, f7.text(s, 4));
+    const auto width = static_cast<size_t>(f5.cols());
+    std::vector<common::Table::Row> rows;
+    rows.reserve(static_cast<size_t>(f5.dataRows()));
+    // Start distance of each route that has change points: its first row, the scan
+    // stopping at the outlet.
+    std::unordered_map<std::string_view, std::optional<float>> splitStart;
+    for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c)
+        splitStart.emplace(cps.text(c, 1), std::nullopt);
+    bool outletSeen = false;
+    for (int s = 1; s < f7.rows() && !f7.text(s, 1).empty(); ++s) {
+        rows.emplace_back(width);
+        auto& row = rows.back();
+        row[1] = f7.text(s, 1);
+        row[2] = f7.text(s, 3);
+        row[3] = f7.text(s, 4);
+        if (!outletSeen) {
+            auto it = splitStart.find(row[1]);
+            if (it != splitStart.end() && !it->second) it->second = common::valFloat(row[2]);
+        }
+        if (row[1] == outlet) outletSeen = true;
     }
-    const auto splitStart = firstRowsUpTo(f5, doc.settings.outletRoute);
-    for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty() && w < f5.dataRows(); ++c) {
-        ++w;
-        f5.setText(w, 1, cps.text(c, 1) + "変");
-        auto it = splitStart.find(cps.text(c, 1));
-        float start = it == splitStart.end() ? 0.0f : cellFloat(doc, f5, it->second, 2);
-        float distance = cellFloat(doc, cps, c, 2) + start;
-        putValue(doc, f5, w, 2, distance);
-        f5.setText(w, 3, cps.text(c, 3));
+    for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
+        const int w = static_cast<int>(rows.size()) + 1;
+        rows.emplace_back(width);
+        auto& row = rows.back();
+        row[1] = cps.text(c, 1) + "変";
+        const auto& start = splitStart[cps.text(c, 1)];
+        float distance = cellFloat(doc, cps, c, 2) + start.value_or(0.0f);
+        row[2] = valueText(doc, f5, w, 2, distance);
+        row[3] = cps.text(c, 3);
     }
-    sortRowsByValue(f5, 1, w, 2);
+    writeSortedRows(f5, rows, 2);
     f5.setCurrent(1, 1);
 }
 
