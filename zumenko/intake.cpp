@@ -2,7 +2,8 @@
 // tables one text per line, the settings lines and the 14 lines of the format record.
 #include "zumenko/intake.h"
 
-#include <functional>
+#include <algorithm>
+#include <unordered_map>
 
 #include "common/numtext.h"
 #include "common/records.h"
@@ -113,16 +114,29 @@ int copyRows(const common::Table& src, common::Table& dst, int cols) {
 }
 
 // Descending by column c as numbers; texts without a number keep their order after them.
+// The rows stay in place while the table sorts its row order, so their keys are read once.
 void sortDescending(common::Table& t, int rows, int c) {
-    auto key = [c](const common::Table::Row& row) {
+    struct Key {
+        bool text;
+        double value;
+    };
+    std::unordered_map<const common::Table::Row*, Key> keys;
+    auto keyOf = [c](const common::Table::Row& row) {
         const std::string& s = row[static_cast<size_t>(c)];
-        return std::pair<bool, double>(!common::hasNumber(s), common::val(s));
+        return Key{!common::hasNumber(s), common::val(s)};
+    };
+    keys.reserve(static_cast<size_t>(std::max(rows, 0)));
+    for (int r = 1; r <= rows; ++r) keys.emplace(&t.row(r), keyOf(t.row(r)));
+    auto lookup = [&](const common::Table::Row& row) {
+        auto it = keys.find(&row);
+        return it != keys.end() ? it->second : keyOf(row);
     };
     t.sortRows(1, rows, [&](const common::Table::Row& a, const common::Table::Row& b) {
-        auto ka = key(a), kb = key(b);
-        if (ka.first != kb.first) return kb.first;
-        if (ka.first) return false;
-        return ka.second > kb.second;
+        const Key ka = lookup(a);
+        const Key kb = lookup(b);
+        if (ka.text != kb.text) return kb.text;
+        if (ka.text) return false;
+        return ka.value > kb.value;
     });
     t.relabel();
     t.setCurrent(1, 1);

@@ -4,6 +4,7 @@
 #include "zumenko/script.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -25,6 +26,18 @@ constexpr std::array<const char*, 8> kHeadings{
 constexpr std::array<const char*, 8> kUnits{"ＭＭ", "‰", "Ｍ", "Ｍ", "Ｍ", "Ｍ", "Ｍ", "Ｍ"};
 
 std::string num(double x) { return common::formatGeneral(x); }
+
+// The general form, written in place; whole numbers (most coordinates) take a short cut
+// that gives the same digits.
+void appendNum(std::string& out, double x) {
+    if (x == std::trunc(x) && std::fabs(x) < 1e15) {
+        char buf[24];
+        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(x));
+        out.append(buf, r.ptr);
+    } else {
+        out += common::formatGeneral(x);
+    }
+}
 
 // The sheet as the drawing format record lays it out, in paper millimetres.
 struct Sheet {
@@ -74,17 +87,35 @@ public:
     void end() { line(kEndLine); }
     void brk() { line("\r"); }
     void layer(const std::string& name) {
-        line("_clayer " + name);
+        out_ += "_clayer ";
+        line(name);
         end();
     }
     void seg(double x1, double y1, double x2, double y2) {
-        line("_line " + num(x1) + "," + num(y1) + " " + num(x2) + "," + num(y2));
+        out_ += "_line ";
+        appendNum(out_, x1);
+        out_ += ',';
+        appendNum(out_, y1);
+        out_ += ' ';
+        appendNum(out_, x2);
+        out_ += ',';
+        appendNum(out_, y2);
+        out_ += "\r\n";
         end();
     }
-    void text(const char* justify, double x, double y, double h, int angle, const std::string& t,
+    void text(const char* justify, double x, double y, double h, int angle, std::string_view t,
               int breaks = 1) {
-        line(justify + num(x) + "," + num(y) + " h " + num(h) + " r " + std::to_string(angle) + " " +
-             t + " ");
+        out_ += justify;
+        appendNum(out_, x);
+        out_ += ',';
+        appendNum(out_, y);
+        out_ += " h ";
+        appendNum(out_, h);
+        out_ += " r ";
+        appendNum(out_, angle);
+        out_ += ' ';
+        out_ += t;
+        out_ += " \r\n";
         end();
         for (int i = 0; i < breaks; ++i) brk();
     }

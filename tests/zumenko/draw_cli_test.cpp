@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "common/sjis.h"
 #include "common/textfile.h"
 #include "fixtures.h"
 #include "support/golden.h"
@@ -26,6 +27,98 @@ TEST(DrawCli, SampleHandoffFile) {
     auto bytes = common::encodeCp932Lines(handoffLines(src));
     ASSERT_TRUE(bytes);
     EXPECT_TRUE(testing_support::matchesGolden("zumenko/sample_handoff.txt", *bytes));
+}
+
+}  // namespace
+
+namespace {
+
+struct ProcessResult {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs gesui with arguments (already quoted where needed), capturing both streams.
+ProcessResult gesui(const std::string& args) {
+    TempDir dir;
+    auto out = dir / "out", err = dir / "err";
+    std::string cmd = "\"" + (testing_support::binDir() / "gesui").string() + "\" " + args + " >\"" +
+                      out.string() + "\" 2>\"" + err.string() + "\"";
+    int rc = std::system(cmd.c_str());
+    ProcessResult r;
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    r.out = common::readFileBytes(out).value_or("");
+    r.err = common::readFileBytes(err).value_or("");
+    return r;
+}
+
+std::string quoted(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
+
+const std::string kSample = quoted(testData("zumenko/sample_handoff.txt"));
+
+std::string golden(const char* name) {
+    return common::readFileBytes(testData(std::string("zumenko/") + name)).value_or("?");
+}
+
+TEST(DrawCli, WritesTheScriptOfEachMode) {
+    ProcessResult r = gesui("draw " + kSample);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, golden("sample_auto.txt"));
+    EXPECT_EQ(gesui("draw " + kSample + " --reverse").out, golden("sample_reverse_auto.txt"));
+    EXPECT_EQ(gesui("draw " + kSample + " --from 2 --to 3 --dl 5").out, golden("sample_layout.txt"));
+    r = gesui("draw " + kSample + " --from 2 --to 3 --dl=5 --reverse --pipe-wall --no-frame");
+    EXPECT_EQ(r.out, golden("sample_reverse_layout.txt")) << r.err;
+}
+
+// Without --dl the stretch is what "レイアウト" makes of it: 3..2 becomes 3..4, DL from
+// the ground level 11.000 of station 4 less 2 m.
+TEST(DrawCli, LayoutWithoutDatumLevelActsAsTheButton) {
+    Drawing doc;
+    ASSERT_TRUE(readHandoff(testData("zumenko/sample_handoff.txt"), doc));
+    DrawOptions o;
+    o.startNo = 3;
+    o.endNo = 4;
+    o.datumLevel = 5;
+    auto expected = common::utf8ToCp932(generateScript(doc, o));
+    ProcessResult r = gesui("draw " + kSample + " --from 3 --to 2");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, *expected);
+}
+
+TEST(DrawCli, OutputFileAndFailures) {
+    TempDir dir;
+    ProcessResult r = gesui("draw " + kSample + " -o " + quoted(dir / "JTemp.txt"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(common::readFileBytes(dir / "JTemp.txt"), golden("sample_auto.txt"));
+
+    r = gesui("draw " + kSample + " -o " + quoted(dir / "no" / "JTemp.txt"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("作図コマンドを書き込めませんでした。"), std::string::npos) << r.err;
+
+    r = gesui("draw " + quoted(dir / "XTemp.txt"));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("作図データ: 作図データを読み込めませんでした。 " + (dir / "XTemp.txt").string(), 0), 0u)
+        << r.err;
+
+    r = gesui("draw " + kSample + " --from 1 --to 9 --dl 5");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(gesui("draw " + kSample + " --from 1").status, 2);     // --to missing
+    EXPECT_EQ(gesui("draw " + kSample + " --dl 5").status, 2);       // --dl alone
+    EXPECT_EQ(gesui("draw " + kSample + " --from 1 --to 2 --dl x").status, 2);
+
+    // A format with 21 band rows is refused before anything is written.
+    Drawing src;
+    setSampleFormat(src);
+    setSampleProfile(src);
+    src.format.setValue(5, 2, "18");
+    auto bytes = common::encodeCp932Lines(handoffLines(src));
+    ASSERT_TRUE(common::writeFileAtomic(dir / "XTemp.txt", *bytes));
+    r = gesui("draw " + quoted(dir / "XTemp.txt") + " -o " + quoted(dir / "bad.txt"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "書式エラー: 帯の段数が正しくありません。\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "bad.txt"));
 }
 
 }  // namespace
