@@ -1,0 +1,43 @@
+// gesui dxf: a drawing script as a DXF file any CAD program can open.
+#include <iostream>
+#include <memory>
+
+#include "cli/command.h"
+#include "zumenko/preview/dxf_writer.h"
+
+namespace {
+
+struct Options {
+    std::string script;
+    std::string output;
+};
+
+int run(const Options& o) {
+    std::string message;
+    auto drawing = zumenko::preview::loadDrawing(o.script, &message);
+    if (!drawing) {
+        std::cerr << message;
+        return cli::kExitBadInput;
+    }
+    auto written = zumenko::preview::writeDxf(*drawing, o.output);
+    if (!written) {
+        std::cerr << o.output << " を書けません: " << written.error << "\n";
+        return cli::kExitWarned;
+    }
+    return cli::kExitOk;
+}
+
+const cli::RegisterCommand registration(71, [](CLI::App& app, int* status) {
+    auto options = std::make_shared<Options>();
+    auto* sub = app.add_subcommand(
+        "dxf",
+        "Converts a command script (JTemp.txt) to a DXF file (AutoCAD 2000, code page 932) "
+        "with its layers, lines and texts.");
+    sub->add_option("SCRIPT", options->script, "the command script (CP932, CR LF)")
+        ->required()
+        ->check(CLI::ExistingFile);
+    sub->add_option("-o,--output", options->output, "OUT.dxf")->required();
+    sub->callback([options, status] { *status = run(*options); });
+});
+
+}  // namespace

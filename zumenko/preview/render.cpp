@@ -1,0 +1,305 @@
+// Qt rendering of a drawing: lines in layer colours, texts in the pinned gothic font placed
+// by their justification point.
+#include "zumenko/preview/render.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <unistd.h>
+
+#include "zumenko/preview/layer_colors.h"
+
+namespace zumenko::preview {
+
+namespace {
+
+// Texts are laid out at this pixel size and scaled; large enough for exact metrics.
+constexpr int kReferencePx = 1000;
+constexpr double kMaxImageSide = 20000;
+// Widest page a PDF reader is expected to open (200 inches).
+constexpr double kMaxPageMm = 5080;
+constexpr double kPdfLineMm = 0.15;
+constexpr int kPdfDpi = 1200;
+
+QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// The font measured the way AutoCAD measures text: the capitals' height is the text
+// height and their foot is the baseline (this font sets them a little above its own).
+struct FontGeometry {
+    QFontMetricsF metrics{QFont()};
+    double capBottom = 0;  // reference pixels above the font's baseline
+    double capHeight = kReferencePx * 0.7;
+    double descender = 0;  // depth of g below the capitals' foot
+};
+
+double glyphBound(const QRawFont& raw, QChar c, bool top) {
+    auto glyphs = raw.glyphIndexesForString(QString(c));
+    if (glyphs.isEmpty()) return 0;
+    QRectF r = raw.pathForGlyph(glyphs[0]).boundingRect();
+    return top ? -r.top() : -r.bottom();  // heights above the font's baseline
+}
+
+const FontGeometry& fontGeometry() {
+    static const FontGeometry g = [] {
+        FontGeometry f;
+        QFont font = pinnedFont();
+        f.metrics = QFontMetricsF(font);
+        QRawFont raw = QRawFont::fromFont(font);
+        double top = glyphBound(raw, QLatin1Char('H'), true);
+        double bottom = glyphBound(raw, QLatin1Char('H'), false);
+        if (top - bottom > 0) {
+            f.capBottom = bottom;
+            f.capHeight = top - bottom;
+        }
+        f.descender = std::max(0.0, f.capBottom - glyphBound(raw, QLatin1Char('g'), false));
+        return f;
+    }();
+    return g;
+}
+
+QColor colorOf(const Drawing& d, int layer) {
+    LayerColor c = layerColor(d, layer);
+    return QColor(c.r, c.g, c.b);
+}
+
+std::filesystem::path tempBeside(const std::filesystem::path& path) {
+    std::filesystem::path tmp = path;
+    tmp += ".tmp" + std::to_string(::getpid());
+    return tmp;
+}
+
+common::WriteResult commit(const std::filesystem::path& tmp, const std::filesystem::path& path,
+                           bool written) {
+    std::error_code ec;
+    if (!written || !std::filesystem::exists(tmp, ec) || std::filesystem::file_size(tmp, ec) == 0) {
+        std::filesystem::remove(tmp, ec);
+        return {false, "cannot write " + tmp.string()};
+    }
+    std::filesystem::rename(tmp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(tmp, ignored);
+        return {false, "cannot replace " + path.string() + ": " + ec.message()};
+    }
+    return {};
+}
+
+Box grown(Box b, double by) {
+    if (b.empty) return b;
+    b.minX -= by;
+    b.minY -= by;
+    b.maxX += by;
+    b.maxY += by;
+    return b;
+}
+
+// Device size of a fitted picture: widthPx wide, as tall as the extents' aspect needs.
+QSize fittedSize(const Box& ext, int widthPx, double marginPx) {
+    double w = std::clamp(double(widthPx), 2 * marginPx + 1, kMaxImageSide);
+    double inner = w - 2 * marginPx;
+    double h = 2 * marginPx + 1;
+    if (ext.width() > 0)
+        h = 2 * marginPx + ext.height() * inner / ext.width();
+    else if (ext.height() > 0)
+        h = w;
+    h = std::clamp(h, 2 * marginPx + 1, kMaxImageSide);
+    return QSize(int(std::ceil(w)), int(std::ceil(h)));
+}
+
+double marginFor(int widthPx) { return std::max(4.0, widthPx * 0.01); }
+
+// Headless runs have no runtime folder; Qt's note about it is noise for a command.
+QtMessageHandler previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& msg) {
+    if (msg.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR"))) return;
+    if (previousHandler)
+        previousHandler(type, context, msg);
+    else
+        fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
+}  // namespace
+
+void ensureGuiApplication() {
+    if (QCoreApplication::instance()) return;
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    previousHandler = qInstallMessageHandler(quietHandler);
+    static int argc = 1;
+    static char name[] = "gesui";
+    static char* argv[] = {name, nullptr};
+    new QGuiApplication(argc, argv);  // kept for the whole run
+}
+
+QFont pinnedFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
+                   QStringLiteral("MS Gothic")});
+    f.setPixelSize(kReferencePx);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
+    return f;
+}
+
+bool pinnedFontAvailable() {
+    QString family = QFontInfo(pinnedFont()).family();
+    return family == QStringLiteral("IPAGothic") || family == QStringLiteral("IPAゴシック");
+}
+
+TextMetrics measureText(std::string_view utf8) {
+    const FontGeometry& g = fontGeometry();
+    const double cap = g.capHeight;
+    return {g.metrics.horizontalAdvance(qtext(std::string(utf8))) / cap,
+            (g.metrics.ascent() - g.capBottom) / cap, (g.metrics.descent() + g.capBottom) / cap,
+            g.descender / cap};
+}
+
+View fitView(const Box& box, double width, double height, double marginPx) {
+    View v;
+    double availW = std::max(1.0, width - 2 * marginPx);
+    double availH = std::max(1.0, height - 2 * marginPx);
+    double bw = box.width(), bh = box.height();
+    if (bw > 0 && bh > 0)
+        v.scale = std::min(availW / bw, availH / bh);
+    else if (bw > 0)
+        v.scale = availW / bw;
+    else if (bh > 0)
+        v.scale = availH / bh;
+    v.left = box.empty ? 0 : box.minX;
+    v.top = box.empty ? 0 : box.maxY;
+    v.offsetX = (width - bw * v.scale) / 2;
+    v.offsetY = (height - bh * v.scale) / 2;
+    return v;
+}
+
+void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, double penWidth) {
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont font = pinnedFont();
+    const FontGeometry& geometry = fontGeometry();
+    for (const auto& e : drawing.elements) {
+        QColor color = colorOf(drawing, e.layer);
+        if (auto s = std::get_if<Segment>(&e.shape)) {
+            QPen pen(color, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            painter.setPen(pen);
+            QPointF a = view.toDevice(s->a), b = view.toDevice(s->b);
+            if (a == b)
+                painter.drawPoint(a);
+            else
+                painter.drawLine(a, b);
+        } else if (auto t = std::get_if<Text>(&e.shape)) {
+            TextPlacement p = placeText(*t, measureText(t->text));
+            double factor = t->height * view.scale / geometry.capHeight;
+            if (!(factor > 0) || !std::isfinite(factor)) continue;
+            painter.save();
+            painter.translate(view.toDevice(p.origin));
+            // Counter-clockwise in drawing units is clockwise-negative on a y-down device.
+            painter.rotate(-t->angleDeg);
+            painter.scale(factor, factor);
+            painter.setFont(font);
+            painter.setPen(color);
+            painter.drawText(QPointF(0, geometry.capBottom), qtext(t->text));
+            painter.restore();
+        }
+    }
+}
+
+Picture renderImage(const Drawing& drawing, int widthPx) {
+    const Box ext = extents(drawing, measureText);
+    const double margin = marginFor(widthPx);
+    QSize size = fittedSize(ext, widthPx, margin);
+    Picture pic;
+    pic.image = QImage(size, QImage::Format_RGB32);
+    pic.image.fill(Qt::white);
+    pic.view = fitView(ext, size.width(), size.height(), margin);
+    QPainter painter(&pic.image);
+    paintDrawing(painter, drawing, pic.view, std::max(1.0, size.width() / 2400.0));
+    return pic;
+}
+
+std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path) {
+    std::string ext = path.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (ext == ".png") return PictureFormat::Png;
+    if (ext == ".svg") return PictureFormat::Svg;
+    if (ext == ".pdf") return PictureFormat::Pdf;
+    return std::nullopt;
+}
+
+common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::path& path,
+                                 const PictureOptions& options) {
+    auto format = pictureFormatOf(path);
+    if (!format) return {false, "出力ファイルの拡張子は .png、.svg、.pdf のどれかにしてください"};
+    const auto tmp = tempBeside(path);
+    const QString tmpName = QString::fromStdString(tmp.string());
+
+    if (*format == PictureFormat::Png) {
+        Picture pic = renderImage(drawing, options.widthPx);
+        return commit(tmp, path, pic.image.save(tmpName, "PNG"));
+    }
+
+    if (*format == PictureFormat::Svg) {
+        const Box ext = extents(drawing, measureText);
+        const double margin = marginFor(options.widthPx);
+        QSize size = fittedSize(ext, options.widthPx, margin);
+        QSvgGenerator svg;
+        svg.setFileName(tmpName);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QStringLiteral("下水縦断図"));
+        QPainter painter;
+        if (!painter.begin(&svg)) return {false, "cannot create " + tmp.string()};
+        painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+        paintDrawing(painter, drawing, fitView(ext, size.width(), size.height(), margin),
+                     std::max(1.0, size.width() / 2400.0));
+        bool ok = painter.end();
+        return commit(tmp, path, ok);
+    }
+
+    // PDF: one paper millimetre per sheet millimetre; the page is the sheet border (or the
+    // extents when the script drew none), grown to the extents if anything lies outside.
+    double scaleDen = options.scaleDenominator > 0 ? options.scaleDenominator
+                                                   : horizontalScale(drawing);
+    if (!(scaleDen > 0))
+        return {false, "縮尺（H=1:…の文字）が図面にないため、PDF の用紙の大きさを決められません"};
+    Box ext = extents(drawing, measureText);
+    Box page = sheetBorder(drawing);
+    if (page.empty) page = grown(ext, 5 * scaleDen);
+    page.add(ext);
+    const double wMm = page.width() / scaleDen, hMm = page.height() / scaleDen;
+    if (!(wMm > 0) || !(hMm > 0)) return {false, "描く要素がありません"};
+    if (wMm > kMaxPageMm || hMm > kMaxPageMm)
+        return {false, "用紙が大きすぎます（" + std::to_string(int(wMm)) + " × " +
+                           std::to_string(int(hMm)) + " mm）"};
+
+    QPdfWriter pdf(tmpName);
+    pdf.setResolution(kPdfDpi);
+    pdf.setTitle(QStringLiteral("下水縦断図"));
+    pdf.setCreator(QStringLiteral("gesui"));
+    QPageSize pageSize(QSizeF(std::min(wMm, hMm), std::max(wMm, hMm)), QPageSize::Millimeter,
+                       QString(), QPageSize::ExactMatch);
+    pdf.setPageLayout(QPageLayout(pageSize,
+                                  wMm > hMm ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return {false, "cannot create " + tmp.string()};
+    View view;
+    view.scale = kPdfDpi / 25.4 / scaleDen;
+    view.left = page.minX;
+    view.top = page.maxY;
+    paintDrawing(painter, drawing, view, kPdfLineMm * kPdfDpi / 25.4);
+    bool ok = painter.end();
+    return commit(tmp, path, ok);
+}
+
+}  // namespace zumenko::preview

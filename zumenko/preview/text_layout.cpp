@@ -1,0 +1,138 @@
+// Text placement by AutoCAD's justification rules, and drawing extents.
+#include "zumenko/preview/text_layout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/numtext.h"
+#include "zumenko/preview/layer_colors.h"
+
+namespace zumenko::preview {
+
+namespace {
+
+// The pinned gothic font, per 1000 em: its capitals stand 50.78 above the font's baseline
+// and reach 750.98; half-width advance 500, full-width 1000; ascent 879.89, descent
+// 195.80; the descenders of g and y reach 92.78 below the font's baseline.
+constexpr double kCapBottom = 50.78;
+constexpr double kCapHeight = 750.98 - kCapBottom;
+constexpr double kEmPerHeight = 1000.0 / kCapHeight;
+constexpr double kAscent = (879.89 - kCapBottom) / kCapHeight;
+constexpr double kDescent = (195.80 + kCapBottom) / kCapHeight;
+constexpr double kDescender = (92.78 + kCapBottom) / kCapHeight;
+
+bool isHalfWidth(char32_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F); }
+
+// Decodes UTF-8 leniently: a broken sequence counts as one character.
+template <typename F>
+void forEachCodePoint(std::string_view s, F f) {
+    size_t i = 0;
+    while (i < s.size()) {
+        unsigned char b = static_cast<unsigned char>(s[i]);
+        int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
+        if (i + len > s.size()) len = 1;
+        char32_t c = len == 1 ? b : (b & (0x7F >> len));
+        for (int k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        f(c);
+        i += len;
+    }
+}
+
+Point rotate(Point p, double angle) {
+    double c = std::cos(angle), s = std::sin(angle);
+    return {p.x * c - p.y * s, p.x * s + p.y * c};
+}
+
+}  // namespace
+
+TextMetrics estimateTextMetrics(std::string_view utf8) {
+    double ems = 0;
+    forEachCodePoint(utf8, [&](char32_t c) { ems += isHalfWidth(c) ? 0.5 : 1.0; });
+    return {ems * kEmPerHeight, kAscent, kDescent, kDescender};
+}
+
+TextPlacement placeText(const Text& text, const TextMetrics& m) {
+    const double h = text.height;
+    // Baseline-left origin relative to the insertion point, before rotation.
+    double dx = 0, dy = 0;
+    switch (text.justify.h) {
+        case HAlign::Left: dx = 0; break;
+        case HAlign::Center: dx = -m.advance * h / 2; break;
+        case HAlign::Right: dx = -m.advance * h; break;
+    }
+    switch (text.justify.v) {
+        case VAlign::Baseline: dy = 0; break;
+        case VAlign::Bottom: dy = m.descender * h; break;
+        case VAlign::Middle: dy = -h / 2; break;
+        case VAlign::Top: dy = -h; break;
+    }
+    TextPlacement p;
+    p.angleRad = text.angleDeg * M_PI / 180.0;
+    auto place = [&](double lx, double ly) {
+        Point r = rotate({dx + lx, dy + ly}, p.angleRad);
+        return Point{text.at.x + r.x, text.at.y + r.y};
+    };
+    p.origin = place(0, 0);
+    const double w = m.advance * h, up = m.ascent * h, down = -m.descent * h;
+    p.box = {place(0, down), place(w, down), place(w, up), place(0, up)};
+    return p;
+}
+
+void Box::add(Point p) {
+    if (empty) {
+        minX = maxX = p.x;
+        minY = maxY = p.y;
+        empty = false;
+        return;
+    }
+    minX = std::min(minX, p.x);
+    maxX = std::max(maxX, p.x);
+    minY = std::min(minY, p.y);
+    maxY = std::max(maxY, p.y);
+}
+
+void Box::add(const Box& b) {
+    if (b.empty) return;
+    add(Point{b.minX, b.minY});
+    add(Point{b.maxX, b.maxY});
+}
+
+Box extents(const Drawing& drawing, const MeasureText& measure) {
+    Box box;
+    for (const auto& e : drawing.elements) {
+        if (auto s = std::get_if<Segment>(&e.shape)) {
+            box.add(s->a);
+            box.add(s->b);
+        } else if (auto t = std::get_if<Text>(&e.shape)) {
+            for (const auto& corner : placeText(*t, measure(t->text)).box) box.add(corner);
+        }
+    }
+    return box;
+}
+
+Box sheetBorder(const Drawing& drawing) {
+    Box box;
+    for (const auto& e : drawing.elements) {
+        if (!isDefPoints(drawing.layers[size_t(e.layer)])) continue;
+        if (auto s = std::get_if<Segment>(&e.shape)) {
+            box.add(s->a);
+            box.add(s->b);
+        }
+    }
+    return box;
+}
+
+double horizontalScale(const Drawing& drawing) {
+    constexpr std::string_view kPrefix = "H=1:";
+    for (const auto& e : drawing.elements) {
+        auto t = std::get_if<Text>(&e.shape);
+        if (!t || t->text.rfind(kPrefix, 0) != 0) continue;
+        std::string_view rest = std::string_view(t->text).substr(kPrefix.size());
+        if (!common::hasNumber(rest)) continue;
+        double h = common::val(rest);
+        if (std::isfinite(h) && h > 0) return h;
+    }
+    return 0;
+}
+
+}  // namespace zumenko::preview

@@ -1,0 +1,58 @@
+// Where a justified, rotated single-line text lies, and the extents of a drawing, the way
+// "_zoom e" sees them.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+#include "zumenko/preview/script_reader.h"
+
+namespace zumenko::preview {
+
+// Size of a text of height 1 (AutoCAD's text height is the height of the capitals, and its
+// baseline is where they stand): the advance width, how far any glyph may reach above and
+// below the baseline (for extents), and the depth of the descenders (for Bottom).
+struct TextMetrics {
+    double advance = 0;
+    double ascent = 1;
+    double descent = 0;
+    double descender = 0;
+};
+
+using MeasureText = std::function<TextMetrics(std::string_view utf8)>;
+
+// Metrics of the pinned gothic font without asking a font engine: it is monospaced, a
+// half-width character is half as wide as a full-width one.
+TextMetrics estimateTextMetrics(std::string_view utf8);
+
+struct TextPlacement {
+    Point origin;              // left end of the baseline, drawing units
+    double angleRad = 0;
+    std::array<Point, 4> box;  // glyph box corners: bottom-left, bottom-right, top-right, top-left
+};
+
+// Places the text so that its justification point is the insertion point, then rotates it
+// about that point: Top is the capital height above the baseline, Middle half of it,
+// Bottom the descenders' depth below it.
+TextPlacement placeText(const Text& text, const TextMetrics& metrics);
+
+struct Box {
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    bool empty = true;
+    void add(Point p);
+    void add(const Box& b);
+    double width() const { return empty ? 0 : maxX - minX; }
+    double height() const { return empty ? 0 : maxY - minY; }
+};
+
+// Bounding box of every segment and every text's glyph box.
+Box extents(const Drawing& drawing, const MeasureText& measure = estimateTextMetrics);
+
+// The sheet border, when the script drew one: the box of the segments on the DefPoints layer.
+Box sheetBorder(const Drawing& drawing);
+
+// The horizontal scale denominator from the scale text "H=1:N"; 0 when there is none.
+double horizontalScale(const Drawing& drawing);
+
+}  // namespace zumenko::preview
