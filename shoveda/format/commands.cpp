@@ -27,7 +27,8 @@ void readFormatFile(FormatDocument& doc, const std::filesystem::path& path) {
 bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, common::Ui& ui) {
     std::vector<std::string> lines = osbLines(doc);
     if (!common::writeCp932Lines(path, lines)) {
-        ui.message(Icon::Critical, "保存エラー", "ファイルを保存できませんでした。\r\n" + path.string());
+        ui.message(Icon::Critical, "保存エラー",
+                   "ファイルを保存できませんでした。\r\n" + path.string());
         return false;
     }
     doc.markSaved(std::move(lines));
@@ -114,7 +115,8 @@ bool insertTableRow(common::Table& table, common::Ui& ui) {
 
 ExitDecision decideExit(FormatDocument& doc, common::Ui& ui) {
     if (doc.saved() && !doc.changedSinceSave()) return ExitDecision::Quit;
-    if (!ui.ask("終了の前に！", "データを保存しますか。", Icon::Question)) return ExitDecision::Quit;
+    if (!ui.ask("終了の前に！", "データを保存しますか。", Icon::Question))
+        return ExitDecision::Quit;
     return saveFormatAs(doc, ui) ? ExitDecision::Quit : ExitDecision::Stay;
 }
 

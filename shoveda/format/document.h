@@ -60,12 +60,13 @@ struct SheetSize {
 std::optional<SheetSize> sheetSize(std::string_view standard);
 
 class FormatDocument {
-public:
+  public:
     FormatDocument();  // the start-up state of the window
 
     common::Table fgrid9{kTableRows, 4};   // circular sections: code, diameter, wall, excavation
     common::Table fgrid10{kTableRows, 5};  // box sections: code, height, top, bottom, excavation
-    common::Table fgrid11{kTableRows, 2};  // manhole types: name, largest pipe at intermediate points
+    common::Table fgrid11{kTableRows,
+                          2};  // manhole types: name, largest pipe at intermediate points
 
     // Text items (1-61, 72); "" for other numbers.
     const std::string& item(int n) const;
@@ -92,7 +93,7 @@ public:
     // True unless the document still equals what the last successful write wrote.
     bool changedSinceSave() const;
 
-private:
+  private:
     std::array<std::string, kItemCount + 1> texts_;  // index = item number
     std::array<bool, kItemCount + 1> flags_{};
     bool saved_ = false;

@@ -15,10 +15,20 @@ constexpr int kManholeFirstLine = 201;
 constexpr int kSettingsFirstLine = 301;
 
 // Items of settings lines 1 to 14 (file lines 301 to 314), first and last.
-constexpr std::array<std::pair<int, int>, 14> kSettingsLines{{
-    {1, 3}, {4, 6}, {7, 8}, {9, 15}, {16, 22}, {23, 28}, {29, 36},
-    {37, 44}, {45, 53}, {54, 61}, {62, 66}, {67, 71}, {72, 81}, {82, 91},
-}};
+constexpr std::array<std::pair<int, int>, 14> kSettingsLines{{{1, 3},
+                                                              {4, 6},
+                                                              {7, 8},
+                                                              {9, 15},
+                                                              {16, 22},
+                                                              {23, 28},
+                                                              {29, 36},
+                                                              {37, 44},
+                                                              {45, 53},
+                                                              {54, 61},
+                                                              {62, 66},
+                                                              {67, 71},
+                                                              {72, 81},
+                                                              {82, 91}}};
 
 void writeTable(const common::Table& t, std::vector<std::string>& out) {
     for (int r = 1; r <= t.dataRows(); ++r) {
@@ -58,10 +68,18 @@ std::vector<std::string> osbLines(const FormatDocument& doc) {
         common::RecordWriter w;
         for (int n = first; n <= last; ++n) {
             switch (itemKind(n)) {
-                case ItemKind::Text: w.text(doc.item(n)); break;
-                case ItemKind::Choice: w.boolean(doc.flag(n)); break;
-                case ItemKind::Check: w.integer(doc.flag(n) ? 1 : 0); break;
-                case ItemKind::Reserved: w.text("dummy"); break;
+                case ItemKind::Text:
+                    w.text(doc.item(n));
+                    break;
+                case ItemKind::Choice:
+                    w.boolean(doc.flag(n));
+                    break;
+                case ItemKind::Check:
+                    w.integer(doc.flag(n) ? 1 : 0);
+                    break;
+                case ItemKind::Reserved:
+                    w.text("dummy");
+                    break;
             }
         }
         out.push_back(w.str());
@@ -80,12 +98,19 @@ void readOsbLines(FormatDocument& doc, const std::vector<std::string>& lines) {
         for (int n = first; n <= last; ++n) {
             size_t i = static_cast<size_t>(n - first);
             switch (itemKind(n)) {
-                case ItemKind::Text: doc.setItem(n, common::fieldText(rec, i)); break;
+                case ItemKind::Text:
+                    doc.setItem(n, common::fieldText(rec, i));
+                    break;
                 // Each value is assigned in turn, as to option buttons: a later selected
                 // choice of a group wins over an earlier one.
-                case ItemKind::Choice: doc.setFlag(n, common::fieldBool(rec, i).value_or(false)); break;
-                case ItemKind::Check: doc.setFlag(n, common::fieldInt(rec, i).value_or(0) != 0); break;
-                case ItemKind::Reserved: break;
+                case ItemKind::Choice:
+                    doc.setFlag(n, common::fieldBool(rec, i).value_or(false));
+                    break;
+                case ItemKind::Check:
+                    doc.setFlag(n, common::fieldInt(rec, i).value_or(0) != 0);
+                    break;
+                case ItemKind::Reserved:
+                    break;
             }
         }
     }

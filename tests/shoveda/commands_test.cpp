@@ -1,9 +1,10 @@
+#include "shoveda/format/commands.h"
+
 #include <gtest/gtest.h>
 
 #include "common/rendezvous.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
-#include "shoveda/format/commands.h"
 #include "shoveda/format/osb_file.h"
 #include "support/fake_ui.h"
 #include "support/golden.h"
@@ -122,7 +123,7 @@ TEST(ExportCommand, WritesTheSectionAndManholeTablesByteForByte) {
                              {"φ250", "0.250", "0.028", "0.100"}};
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < 4; ++c) doc.fgrid9.setText(r + 1, c + 1, rows[r][c]);
-    doc.fgrid9.setText(4, 1, "φ400");  // after the first empty code name: not exported
+    doc.fgrid9.setText(4, 1, "φ400");         // after the first empty code name: not exported
     doc.fgrid10.setText(1, 1, "□1000×1000");  // the box table is never exported
     doc.fgrid11.setText(1, 1, "1号人孔");
     doc.fgrid11.setText(1, 2, "600");
@@ -130,9 +131,10 @@ TEST(ExportCommand, WritesTheSectionAndManholeTablesByteForByte) {
     doc.fgrid11.setText(3, 1, "3号人孔");
     FakeUi ui;
     EXPECT_TRUE(shoveda::exportSections(doc, ui));
-    EXPECT_EQ(ui.onlyMessage(),
-              (ShownMessage{Icon::Information, "データファイル",
-                            "Ｃドライブにテキストファイルを書き出しました。\r\rファイル名：断面データ"}));
+    EXPECT_EQ(
+        ui.onlyMessage(),
+        (ShownMessage{Icon::Information, "データファイル",
+                      "Ｃドライブにテキストファイルを書き出しました。\r\rファイル名：断面データ"}));
     auto bytes = bytesOf(common::rendezvousPath("断面データ.txt"));
     EXPECT_TRUE(testing_support::matchesGolden("shoveda/export.txt", bytes));
     EXPECT_EQ(common::cp932ToUtf8(bytes),
@@ -149,15 +151,15 @@ TEST(ExportCommand, EmptyTablesStillWriteTheHeadingsAndFailuresAreReported) {
         FakeUi ui;
         EXPECT_TRUE(shoveda::exportSections(doc, ui));
         EXPECT_EQ(common::cp932ToUtf8(bytesOf(common::rendezvousPath("断面データ.txt"))),
-                  "円形断面\r\n\tコード名\t直径m\t管径m\t掘削高m\r\n\r\n人孔\r\n\t人孔名称\t中間点の最大管径mm\r\n");
+                  "円形断面\r\n\tコード名\t直径m\t管径m\t掘削高m\r\n\r\n人孔\r\n\t人孔名称\t中間点"
+                  "の最大管径mm\r\n");
     }
     testing_support::ScopedHome gone(home / "missing");
     FakeUi ui;
     EXPECT_FALSE(shoveda::exportSections(doc, ui));
-    EXPECT_EQ(ui.onlyMessage(),
-              (ShownMessage{Icon::Critical, "データファイル",
-                            "テキストファイルを書き出せませんでした。\r\n" +
-                                (home / "missing" / "断面データ.txt").string()}));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "データファイル",
+                                              "テキストファイルを書き出せませんでした。\r\n" +
+                                                  (home / "missing" / "断面データ.txt").string()}));
 }
 
 TEST(RowCommands, DeleteMovesRowsUpAndParksOnTheLastRow) {
@@ -168,9 +170,11 @@ TEST(RowCommands, DeleteMovesRowsUpAndParksOnTheLastRow) {
     FakeUi ui;
     ui.answers.push_back(true);
     EXPECT_TRUE(shoveda::deleteTableRow(t, ui));
-    EXPECT_EQ(ui.questions[0],
-              (ShownMessage{Icon::Question, "データの消去",
-                            "選択行を消去してもよろしいですか\r\n\r\n消去すると元に戻すことは出来ません    "}));
+    EXPECT_EQ(
+        ui.questions[0],
+        (ShownMessage{
+            Icon::Question, "データの消去",
+            "選択行を消去してもよろしいですか\r\n\r\n消去すると元に戻すことは出来ません    "}));
     EXPECT_EQ(t.text(5, 1), "r6");
     EXPECT_EQ(t.text(6, 1), "r7");
     EXPECT_EQ(t.text(7, 1), "");
@@ -183,8 +187,8 @@ TEST(RowCommands, DeleteMovesRowsUpAndParksOnTheLastRow) {
     EXPECT_EQ(ui.onlyMessage(),
               (ShownMessage{Icon::Exclamation, "行の選択", "削除する行を選択して下さい    "}));
     EXPECT_FALSE(shoveda::insertTableRow(t, ui));
-    EXPECT_EQ(ui.messages.back(),
-              (ShownMessage{Icon::Exclamation, "行の選択", "追加する直後の行を選択して下さい    "}));
+    EXPECT_EQ(ui.messages.back(), (ShownMessage{Icon::Exclamation, "行の選択",
+                                                "追加する直後の行を選択して下さい    "}));
     EXPECT_EQ(t.text(5, 1), "r6");
 
     // No keeps the table.
@@ -212,8 +216,9 @@ TEST(RowCommands, InsertMovesRowsDownAndNeverDropsAFilledLastRow) {
 
     t.setCurrentRow(10);
     EXPECT_FALSE(shoveda::insertTableRow(t, ui));
-    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Exclamation, "行の挿入",
-                                              "表の最終行にデータがあるため、行を挿入できません。"}));
+    EXPECT_EQ(ui.onlyMessage(),
+              (ShownMessage{Icon::Exclamation, "行の挿入",
+                            "表の最終行にデータがあるため、行を挿入できません。"}));
     EXPECT_EQ(ui.questions.size(), 1u);
     EXPECT_EQ(t.text(100, 1), "r99");
     EXPECT_EQ(t.text(10, 1), "r9");

@@ -1,3 +1,5 @@
+#include "shoveda/format/osb_file.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include "common/sjis.h"
 #include "common/textfile.h"
 #include "shoveda/format/commands.h"
-#include "shoveda/format/osb_file.h"
 #include "support/fake_ui.h"
 #include "support/golden.h"
 
@@ -28,15 +29,16 @@ void writeLines(const std::filesystem::path& p, const std::vector<std::string>& 
 // words mixed, and the flags in a non-default state.
 FormatDocument filledDocument() {
     FormatDocument doc;
-    const char* samples[] = {"φ200", "0.200", "abc", "～－①㎜", "髙 ﾃｽﾄ", "-1.5e3", "□1000×1000",
-                             " lead", "x,y", "\\"};
+    const char* samples[] = {"φ200",   "0.200",      "abc",   "～－①㎜", "髙 ﾃｽﾄ",
+                             "-1.5e3", "□1000×1000", " lead", "x,y",     "\\"};
     int k = 0;
     for (common::Table* t : {&doc.fgrid9, &doc.fgrid10, &doc.fgrid11})
         for (int r = 1; r <= 100; ++r)
             for (int c = 1; c <= t->dataCols(); ++c)
                 t->setText(r, c, samples[k++ % 10] + std::to_string(r) + ":" + std::to_string(c));
     for (int n = 1; n <= 72; ++n)
-        if (shoveda::itemKind(n) == shoveda::ItemKind::Text) doc.setItem(n, "項目" + std::to_string(n));
+        if (shoveda::itemKind(n) == shoveda::ItemKind::Text)
+            doc.setItem(n, "項目" + std::to_string(n));
     doc.setFlag(shoveda::kItemArrowOff, true);
     doc.setFlag(shoveda::kItemMarkNone, true);
     doc.setFlag(67, true);
@@ -221,8 +223,10 @@ TEST(FormatDocument, SheetChoiceWritesSizesExceptForA4) {
     EXPECT_EQ(doc.item(9), "A4");
     EXPECT_EQ(doc.item(10), "1189");
     EXPECT_EQ(doc.item(11), "841");
-    for (auto [name, w, h] : {std::tuple{"A2", "594", "420"}, {"A3", "420", "297"},
-                              {"B0", "1456", "1030"}, {"A1", "841", "594"}}) {
+    for (auto [name, w, h] : {std::tuple{"A2", "594", "420"},
+                              {"A3", "420", "297"},
+                              {"B0", "1456", "1030"},
+                              {"A1", "841", "594"}}) {
         doc.chooseSheet(name);
         EXPECT_EQ(doc.item(10), w);
         EXPECT_EQ(doc.item(11), h);
