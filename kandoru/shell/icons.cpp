@@ -53,7 +53,8 @@ QIcon calcIcon() {
         p.setBrush(QColor(250, 250, 235));
         p.drawRoundedRect(QRectF(3, 3, 26, 26), 3, 3);
         p.setPen(QPen(QColor(150, 90, 30), 2));
-        p.drawPolyline(QPolygonF({QPointF(6, 12), QPointF(14, 9), QPointF(20, 11), QPointF(26, 8)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(6, 12), QPointF(14, 9), QPointF(20, 11), QPointF(26, 8)}));
         p.setPen(QPen(QColor(30, 90, 200), 3));
         p.drawLine(QPointF(6, 17), QPointF(26, 23));
         p.setPen(QPen(QColor(200, 40, 40), 2));
@@ -68,7 +69,8 @@ QIcon drawingIcon() {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(2.5, 4.5, 27, 23));
         p.setPen(QPen(QColor(20, 140, 60), 2));
-        p.drawPolyline(QPolygonF({QPointF(4, 11), QPointF(11, 9), QPointF(18, 12), QPointF(28, 10)}));
+        p.drawPolyline(
+            QPolygonF({QPointF(4, 11), QPointF(11, 9), QPointF(18, 12), QPointF(28, 10)}));
         p.setPen(QPen(QColor(30, 90, 200), 3));
         p.drawLine(QPointF(4, 16), QPointF(28, 22));
         p.setPen(QPen(QColor(90, 90, 90), 1));

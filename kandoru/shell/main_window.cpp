@@ -13,6 +13,7 @@
 #include "common/gui/qt_ui.h"
 #include "common/gui/qtext.h"
 #include "kandoru/commit.h"
+#include "kandoru/files/file_commands.h"
 #include "kandoru/shell/profile_tabs.h"
 
 namespace kandoru::shell {
@@ -67,8 +68,7 @@ MainWindow::~MainWindow() {
 }
 
 gui::GridView* MainWindow::grid(int n) const {
-    return n >= 0 && n < static_cast<int>(grids_.size()) ? grids_[static_cast<size_t>(n)]
-                                                         : nullptr;
+    return n >= 0 && n < static_cast<int>(grids_.size()) ? grids_[static_cast<size_t>(n)] : nullptr;
 }
 
 gui::CellEditor* MainWindow::cellEditor(int n) const {
@@ -93,7 +93,7 @@ void MainWindow::showTab(int tab) {
     if (tabs_ && tabs_->currentIndex() != tab) tabs_->show(tab);
 }
 
-void MainWindow::run(const std::function<void(Document&, common::Ui&)>& command) {
+void MainWindow::run(const Command& command) {
     commitEditors();
     command(doc_, ui_);
     refreshAll();
@@ -108,9 +108,8 @@ void MainWindow::refreshAll() {
 }
 
 void MainWindow::refreshStatus() {
-    auto name = [](const std::filesystem::path& p) { return gui::qs(p.filename().string()); };
-    status1_->setText(name(doc_.filePath));
-    status2_->setText(doc_.formatLoaded ? name(doc_.formatPath) : QString());
+    status1_->setText(gui::qs(doc_.statusDataFile));
+    status2_->setText(gui::qs(doc_.statusFormatFile));
 }
 
 void MainWindow::buildEditors() {
@@ -124,19 +123,21 @@ void MainWindow::buildEditors() {
         editors_[static_cast<size_t>(n)] = e;
         return e;
     };
-    make(1, common::routeGridParams(),
-         [this](int r, int c, const std::string& t) { commitRoute(doc_, ui_, r, c, t); },
-         "txtForEdit");
+    make(
+        1, common::routeGridParams(),
+        [this](int r, int c, const std::string& t) { commitRoute(doc_, ui_, r, c, t); },
+        "txtForEdit");
     gui::CellEditor* split = make(
         2, common::splitGridParams(),
-        [this](int r, int c, const std::string& t) { commitSplit(doc_, r, c, t); },
-        "txtForEdit2");
-    make(3, common::manholeGridParams(),
-         [this](int r, int c, const std::string& t) { commitManhole(doc_, r, c, t); },
-         "txtForEdit3");
-    make(4, common::changePointGridParams(),
-         [this](int r, int c, const std::string& t) { commitChangePoint(doc_, r, c, t); },
-         "txtForEdit4");
+        [this](int r, int c, const std::string& t) { commitSplit(doc_, r, c, t); }, "txtForEdit2");
+    make(
+        3, common::manholeGridParams(),
+        [this](int r, int c, const std::string& t) { commitManhole(doc_, r, c, t); },
+        "txtForEdit3");
+    make(
+        4, common::changePointGridParams(),
+        [this](int r, int c, const std::string& t) { commitChangePoint(doc_, r, c, t); },
+        "txtForEdit4");
     // F4 releases a fixed ground level or invert of the split table.
     split->onGridKey = [this](int key) {
         if (key != Qt::Key_F4) return false;
@@ -146,9 +147,15 @@ void MainWindow::buildEditors() {
     };
 }
 
+// "終了(&X)" and closing the window alike: the core decides whether the window may close
+// (a cancelled save-as dialog keeps the work and the window).
 void MainWindow::closeEvent(QCloseEvent* event) {
-    commitEditors();
-    event->accept();
+    bool close = false;
+    run([&close](Document& d, common::Ui& u) { close = exitCommand(d, u); });
+    if (close)
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace kandoru::shell

@@ -29,7 +29,7 @@ namespace kandoru::shell {
 class ProfileTabs;
 
 class MainWindow : public QMainWindow {
-public:
+  public:
     // ui: the dialogs the commands use; null gives the Qt dialogs.
     explicit MainWindow(common::Ui* ui = nullptr);
     ~MainWindow() override;
@@ -53,13 +53,13 @@ public:
     // Toolbar buttons dispatch on their key ("開く", "上書き保存", "印刷", ...).
     void toolbarClicked(const QString& key);
 
-    gui::GridView* grid(int n) const;  // 1..8; 0 for the pipe code list
+    gui::GridView* grid(int n) const;          // 1..8; 0 for the pipe code list
     gui::CellEditor* cellEditor(int n) const;  // 1..4
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     struct Fields {
         QLineEdit* projectName = nullptr;
         QLineEdit* formatField = nullptr;
@@ -92,12 +92,13 @@ private:
 
     gui::GridView* makeGrid(common::Table& table, const QString& name,
                             const std::vector<int>& widthsTwips, bool labelsAsData = false);
-    QPushButton* button(const QString& caption, const QString& name,
-                        std::function<void()> action);
+    using Command = std::function<void(Document&, common::Ui&)>;
+    // A button that runs one command.
+    QPushButton* button(const QString& caption, const QString& name, Command command);
     void bindText(QLineEdit* field, std::string Settings::*member);
 
     // Runs one command on the document and shows the result.
-    void run(const std::function<void(Document&, common::Ui&)>& command);
+    void run(const Command& command);
 
     // Commands of the menus and the toolbar.
     void openFile();

@@ -11,6 +11,8 @@ QString manualFile() {
     return QDir(gui::programFolder()).filePath(QStringLiteral("manual/index.html"));
 }
 
-QUrl manualUrl() { return QUrl::fromLocalFile(manualFile()); }
+QUrl manualUrl() {
+    return QUrl::fromLocalFile(manualFile());
+}
 
 }  // namespace kandoru::shell

@@ -7,6 +7,7 @@
 
 #include "common/gui/qtext.h"
 #include "kandoru/calc/calculation.h"
+#include "kandoru/files/file_commands.h"
 #include "kandoru/files/handoff.h"
 #include "kandoru/shell/icons.h"
 #include "kandoru/shell/main_window.h"
@@ -35,11 +36,11 @@ void MainWindow::buildMenusAndToolbar() {
     file->addSeparator();
     connect(item(file, QStringLiteral("上書き保存(&S)"), "mnuSave"), &QAction::triggered, this,
             [this] { saveFile(); });
-    connect(item(file, QStringLiteral("名前を付けて保存(&A)..."), "mnuSaveAs"),
-            &QAction::triggered, this, [this] { saveFileAs(); });
+    connect(item(file, QStringLiteral("名前を付けて保存(&A)..."), "mnuSaveAs"), &QAction::triggered,
+            this, [this] { saveFileAs(); });
     file->addSeparator();
-    connect(item(file, QStringLiteral("データの書き出し(&P)..."), "mnuExport"),
-            &QAction::triggered, this, [this] { exportText(); });
+    connect(item(file, QStringLiteral("データの書き出し(&P)..."), "mnuExport"), &QAction::triggered,
+            this, [this] { exportText(); });
     file->addSeparator();
     connect(item(file, QStringLiteral("終了(&X)"), "mnuExit"), &QAction::triggered, this,
             [this] { close(); });
@@ -108,9 +109,18 @@ void MainWindow::toolbarClicked(const QString& key) {
         startShoveda();
 }
 
-void MainWindow::openFile() {}
-void MainWindow::saveFile() {}
-void MainWindow::saveFileAs() {}
+void MainWindow::openFile() {
+    run([](Document& d, common::Ui& u) { openCommand(d, u); });
+}
+
+void MainWindow::saveFile() {
+    run([](Document& d, common::Ui& u) { saveCommand(d, u); });
+}
+
+void MainWindow::saveFileAs() {
+    run([](Document& d, common::Ui& u) { saveAsCommand(d, u); });
+}
+
 void MainWindow::exportText() {}
 void MainWindow::formatIntake() {}
 

@@ -21,18 +21,18 @@ namespace {
 
 // Turns a double-click on a widget into a call.
 class DoubleClick : public QObject {
-public:
+  public:
     DoubleClick(QObject* parent, std::function<void()> action)
         : QObject(parent), action_(std::move(action)) {}
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonDblClick) return false;
         action_();
         return true;
     }
 
-private:
+  private:
     std::function<void()> action_;
 };
 
@@ -232,8 +232,9 @@ QWidget* MainWindow::buildSettingsPage() {
     auto* digits = group(QStringLiteral("桁数の設定"), "fraDigits");
     auto* gl = formLayout(digits);
     const QString digitCaptions[6] = {
-        QStringLiteral("勾配　　　："), QStringLiteral("人孔間距離："), QStringLiteral("地盤高　　："),
-        QStringLiteral("土被り　　："), QStringLiteral("管底高　　："), QStringLiteral("掘削深　　："),
+        QStringLiteral("勾配　　　："), QStringLiteral("人孔間距離："),
+        QStringLiteral("地盤高　　："), QStringLiteral("土被り　　："),
+        QStringLiteral("管底高　　："), QStringLiteral("掘削深　　："),
     };
     for (int i = 0; i < 6; ++i) {
         auto* c = new QComboBox;
@@ -262,11 +263,11 @@ QWidget* MainWindow::buildSettingsPage() {
     // Note.
     auto* note = group(QString(), "fraNote");
     auto* nl = new QVBoxLayout(note);
-    auto* noteText = new QLabel(QStringLiteral(
-        "すべての入力欄に数値を入力してください。\n"
-        "プロジェクト名は任意に入力してください。\n"
-        "縦断図の書式の入力欄をダブルクリックし、書式データを読み込んでください。\n"
-        "特に Shoveda ファイルを変更した場合は、再読込みしてください。"));
+    auto* noteText = new QLabel(
+        QStringLiteral("すべての入力欄に数値を入力してください。\n"
+                       "プロジェクト名は任意に入力してください。\n"
+                       "縦断図の書式の入力欄をダブルクリックし、書式データを読み込んでください。\n"
+                       "特に Shoveda ファイルを変更した場合は、再読込みしてください。"));
     noteText->setObjectName("lblNote");
     nl->addWidget(noteText);
 

@@ -1,6 +1,4 @@
 // Tabs 1 to 3: the tables with their buttons and notes.
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,8 +8,12 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "kandoru/calc/calculation.h"
+#include "kandoru/calc/row_ops.h"
+#include "kandoru/calc/split.h"
+#include "kandoru/files/handoff.h"
 #include "kandoru/shell/main_window.h"
 
 namespace kandoru::shell {
@@ -23,7 +25,8 @@ constexpr auto kRight = Qt::AlignRight | Qt::AlignVCenter;
 constexpr auto kCentre = Qt::AlignCenter;
 
 void align(gui::GridView* g, const std::vector<Qt::Alignment>& a) {
-    for (size_t c = 0; c < a.size(); ++c) g->tableModel()->setAlignment(static_cast<int>(c) + 1, a[c]);
+    for (size_t c = 0; c < a.size(); ++c)
+        g->tableModel()->setAlignment(static_cast<int>(c) + 1, a[c]);
 }
 
 QGroupBox* framed(const QString& title, const char* name, QWidget* content) {
@@ -55,12 +58,11 @@ gui::GridView* MainWindow::makeGrid(common::Table& table, const QString& name,
     return g;
 }
 
-QPushButton* MainWindow::button(const QString& caption, const QString& name,
-                                std::function<void()> action) {
+QPushButton* MainWindow::button(const QString& caption, const QString& name, Command command) {
     auto* b = new QPushButton(caption);
     b->setObjectName(name);
     b->setMinimumWidth(120);
-    if (action) connect(b, &QPushButton::clicked, this, std::move(action));
+    if (command) connect(b, &QPushButton::clicked, this, [this, command] { run(command); });
     return b;
 }
 
@@ -88,14 +90,18 @@ QWidget* MainWindow::buildRoutesPage() {
         l->addLayout(buttons);
         return box;
     };
-    auto* routeBox = tableWithButtons(QStringLiteral("路線基本データ"), "fraRoutes", routes,
-                                      button(QStringLiteral("1行削除"), "cmdRouteDelete", {}),
-                                      button(QStringLiteral("1行挿入"), "cmdRouteInsert", {}));
-    auto* pointBox = tableWithButtons(QStringLiteral("地盤変化点データ"), "fraChangePoints",
-                                      points,
-                                      button(QStringLiteral("1行削除"), "cmdPointDelete", {}),
-                                      button(QStringLiteral("1行挿入"), "cmdPointInsert", {}));
-
+    auto* routeBox =
+        tableWithButtons(QStringLiteral("路線基本データ"), "fraRoutes", routes,
+                         button(QStringLiteral("1行削除"), "cmdRouteDelete",
+                                [](Document& d, common::Ui& u) { routeRowDelete(d, u); }),
+                         button(QStringLiteral("1行挿入"), "cmdRouteInsert",
+                                [](Document& d, common::Ui& u) { routeRowInsert(d, u); }));
+    auto* pointBox =
+        tableWithButtons(QStringLiteral("地盤変化点データ"), "fraChangePoints", points,
+                         button(QStringLiteral("1行削除"), "cmdPointDelete",
+                                [](Document& d, common::Ui& u) { changePointRowDelete(d, u); }),
+                         button(QStringLiteral("1行挿入"), "cmdPointInsert",
+                                [](Document& d, common::Ui& u) { changePointRowInsert(d, u); }));
 
     auto* notes = new QGroupBox;
     notes->setObjectName("fraRouteNotes");
@@ -104,14 +110,19 @@ QWidget* MainWindow::buildRoutesPage() {
     auto* nl = new QVBoxLayout(notes);
     nl->addWidget(note(QStringLiteral("距離　：　路線基本データ路線の始点からの距離（ｍ）。"),
                        "lblDistanceNote"));
-    nl->addWidget(note(QStringLiteral("流末について　：　流末路線データは入力しなくてもかまいません。"
-                                      "　　　　　　　　　　　　　数値変更後、分割計算をさせてください。"),
-                       "lblOutletNote"));
+    nl->addWidget(
+        note(QStringLiteral("流末について　：　流末路線データは入力しなくてもかまいません。"
+                            "　　　　　　　　　　　　　数値変更後、分割計算をさせてください。"),
+             "lblOutletNote"));
 
     auto* side = new QVBoxLayout;
     auto* calcButtons = new QHBoxLayout;
-    calcButtons->addWidget(button(QStringLiteral("分割計算"), "cmdSplit", {}));
-    calcButtons->addWidget(button(QStringLiteral("地盤計算"), "cmdGround", {}));
+    calcButtons->addWidget(
+        button(QStringLiteral("分割計算"), "cmdSplit",
+               [](Document& d, common::Ui& u) { splitCalculation(d, u, SplitButton::Split); }));
+    calcButtons->addWidget(
+        button(QStringLiteral("地盤計算"), "cmdGround",
+               [](Document& d, common::Ui& u) { splitCalculation(d, u, SplitButton::Ground); }));
     calcButtons->addStretch(1);
     side->addLayout(calcButtons);
     side->addSpacing(12);
@@ -130,8 +141,9 @@ QWidget* MainWindow::buildSplitPage() {
     auto* page = new QWidget;
     page->setObjectName("pageSplit");
 
-    auto* split = makeGrid(doc_.fgrid2, "FGrid2",
-                           {800, 1200, 1100, 1100, 900, 1000, 1200, 1200, 1100, 1100, 330, 330, 330});
+    auto* split =
+        makeGrid(doc_.fgrid2, "FGrid2",
+                 {800, 1200, 1100, 1100, 900, 1000, 1200, 1200, 1100, 1100, 330, 330, 330});
     align(split, {kLeft, kRight, kRight, kCentre, kRight, kRight, kRight, kRight, kRight, kCentre,
                   kCentre, kCentre});
     grids_[2] = split;
@@ -142,22 +154,27 @@ QWidget* MainWindow::buildSplitPage() {
     auto* side = new QVBoxLayout;
     auto* codeBox = framed(QStringLiteral("管ﾃﾞｰﾀﾍﾞｰｽより"), "fraPipeCodes", codes);
     side->addWidget(codeBox, 1);
-    side->addWidget(button(QStringLiteral("地盤高一括補間"), "cmdInterpolate", {}));
+    side->addWidget(button(
+        QStringLiteral("地盤高一括補間"), "cmdInterpolate",
+        [](Document& d, common::Ui& u) { splitCalculation(d, u, SplitButton::Interpolate); }));
     side->addWidget(button(QStringLiteral("縦断計算"), "cmdCalc",
-                           [this] { run([](Document& d, common::Ui& u) { runCalculation(d, u); }); }));
-    side->addWidget(button(QStringLiteral("管・勾配複写"), "cmdCopyDown", {}));
+                           [](Document& d, common::Ui& u) { runCalculation(d, u); }));
+    side->addWidget(button(QStringLiteral("管・勾配複写"), "cmdCopyDown",
+                           [](Document& d, common::Ui&) { copyPipeAndGradient(d); }));
 
     auto* notes = new QGroupBox(QStringLiteral("入力上の注意"));
     notes->setObjectName("fraInputNotes");
     auto* nl = new QVBoxLayout(notes);
     nl->addWidget(note(QStringLiteral("管記号は「管ﾃﾞｰﾀﾍﾞｰｽより」の記号を入力してください。"),
                        "lblCodeNote"));
-    nl->addWidget(note(QStringLiteral("勾配は‰（パーミル）で入力してください。"), "lblGradientNote"));
-    nl->addWidget(note(QStringLiteral("地盤高・管底高を入力すると紫色で表示され、固定値になります。"),
-                       "lblFixedNote"));
+    nl->addWidget(
+        note(QStringLiteral("勾配は‰（パーミル）で入力してください。"), "lblGradientNote"));
+    nl->addWidget(
+        note(QStringLiteral("地盤高・管底高を入力すると紫色で表示され、固定値になります。"),
+             "lblFixedNote"));
     nl->addWidget(note(QStringLiteral("F・４　 固定解除"), "lblReleaseNote"));
-    nl->addWidget(note(QStringLiteral("空白行を挿入するとそれ以降のデータは無視します。"),
-                       "lblBlankNote"));
+    nl->addWidget(
+        note(QStringLiteral("空白行を挿入するとそれ以降のデータは無視します。"), "lblBlankNote"));
     notes->setFixedWidth(230);
     side->addWidget(notes);
 
@@ -179,9 +196,9 @@ QWidget* MainWindow::buildCadPage() {
 
     auto* g5 = makeGrid(doc_.fgrid5, "FGrid5", {750, 1000, 1000, 900});
     align(g5, {kLeft, kRight, kRight});
-    auto* g6 = makeGrid(doc_.fgrid6, "FGrid6",
-                        {750, 1000, 1000, 1100, 1000, 900, 900, 1100, 1100, 1000, 1000, 1000, 330,
-                         330, 330});
+    auto* g6 = makeGrid(
+        doc_.fgrid6, "FGrid6",
+        {750, 1000, 1000, 1100, 1000, 900, 900, 1100, 1100, 1000, 1000, 1000, 330, 330, 330});
     align(g6, {kLeft, kRight, kRight, kRight, kCentre, kRight, kRight, kRight, kRight, kRight,
                kRight, kCentre, kCentre, kCentre});
     auto* g7 = makeGrid(doc_.fgrid7, "FGrid7", {750, 1000, 900, 1000, 900});
@@ -198,23 +215,31 @@ QWidget* MainWindow::buildCadPage() {
     auto* numbering = new QGroupBox(QStringLiteral("人孔番号"));
     numbering->setObjectName("fraManholeNumbers");
     auto* nl = new QHBoxLayout(numbering);
-    nl->addWidget(button(QStringLiteral("路線"), "cmdNumberByRoute", {}));
-    nl->addWidget(button(QStringLiteral("昇順"), "cmdNumberAscending", {}));
-    nl->addWidget(button(QStringLiteral("降順"), "cmdNumberDescending", {}));
+    nl->addWidget(button(QStringLiteral("路線"), "cmdNumberByRoute", [](Document& d, common::Ui&) {
+        numberManholes(d, ManholeNumbering::ByLabel);
+    }));
+    nl->addWidget(
+        button(QStringLiteral("昇順"), "cmdNumberAscending",
+               [](Document& d, common::Ui&) { numberManholes(d, ManholeNumbering::Ascending); }));
+    nl->addWidget(
+        button(QStringLiteral("降順"), "cmdNumberDescending",
+               [](Document& d, common::Ui&) { numberManholes(d, ManholeNumbering::Descending); }));
     for (auto* b : numbering->findChildren<QPushButton*>()) b->setMinimumWidth(70);
 
     dropPipe_ = new QCheckBox(QStringLiteral("　副管を自動設置する。"));
     dropPipe_->setObjectName("chkDropPipe");
     connect(dropPipe_, &QCheckBox::toggled, this, [this](bool on) {
-        if (!refreshing_) doc_.dropPipeChecked = on;
+        if (!refreshing_) run([on](Document& d, common::Ui& u) { setDropPipes(d, u, on); });
     });
 
     auto* side = new QVBoxLayout;
     side->addWidget(numbering);
-    side->addWidget(button(QStringLiteral("人孔種別"), "cmdManholeType", {}));
+    side->addWidget(button(QStringLiteral("人孔種別"), "cmdManholeType",
+                           [](Document& d, common::Ui& u) { assignManholeTypes(d, u); }));
     side->addWidget(dropPipe_);
     side->addStretch(1);
-    side->addWidget(button(QStringLiteral("作図レイアウト"), "cmdLayout", [this] { handOff(); }));
+    side->addWidget(button(QStringLiteral("作図レイアウト"), "cmdLayout",
+                           [](Document& d, common::Ui& u) { drawingHandoff(d, u); }));
 
     auto* top = new QHBoxLayout;
     top->addWidget(framed(QStringLiteral("人孔データ"), "fraManholes", manholes));
@@ -230,7 +255,8 @@ QWidget* MainWindow::buildCadPage() {
     work->addWidget(framed(QStringLiteral("分割点データ"), "fraSplitPoints", g7));
     work->addWidget(framed(QStringLiteral("路線・地盤変化点データ"), "fraProfilePoints", g8));
     // Each work table gets room in proportion to its full width.
-    work->setSizes({g5->maximumWidth(), g6->maximumWidth(), g7->maximumWidth(), g8->maximumWidth()});
+    work->setSizes(
+        {g5->maximumWidth(), g6->maximumWidth(), g7->maximumWidth(), g8->maximumWidth()});
 
     auto* vertical = new QSplitter(Qt::Vertical);
     vertical->setObjectName("splCad");

@@ -16,7 +16,9 @@
 
 namespace kandoru::shell {
 
-QString versionText() { return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QStringLiteral(KANDORU_VERSION); }
+QString versionText() {
+    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QStringLiteral(KANDORU_VERSION);
+}
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");

@@ -1,6 +1,9 @@
 // Commands through the window: tab switching and its rules, the calculation gate from the
 // toolbar and the menu, the hand-off and Shoveda buttons.
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "common/rendezvous.h"
 #include "support/golden.h"
@@ -57,10 +60,9 @@ TEST_F(Commands, AnOpenEditorCommitsBeforeTheTabSwitchRulesRun) {
 TEST_F(Commands, CalculationGateFromTheToolbarMenuAndButton) {
     QTest::keyClicks(field("txtMinCover"), "1.2");
     clickToolbar("tbCalc");
-    EXPECT_EQ(ui.onlyMessage(),
-              (ShownMessage{Icon::Exclamation, "縦断図書式ファイル",
-                            "縦断図書式ファイルを読み込んでください。\r\n\r\n"
-                            "縦断図の書式の窓をダブルクリックしてください。"}));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Exclamation, "縦断図書式ファイル",
+                                              "縦断図書式ファイルを読み込んでください。\r\n\r\n"
+                                              "縦断図の書式の窓をダブルクリックしてください。"}));
     // The menu item shows tab 2 first, then the gate sends the user to tab 0.
     EXPECT_EQ(ui.tabsShown, std::vector<int>({2, 0}));
     EXPECT_EQ(tabs()->currentIndex(), 0);
@@ -106,6 +108,64 @@ TEST_F(Commands, ShovedaButtonStartsShovedaAndAFailureChangesNothing) {
     clickToolbar("tbShoveda");
     EXPECT_EQ(ui.programsStarted, std::vector<std::string>({"Shoveda"}));
     EXPECT_TRUE(ui.messages.empty());
+}
+
+}  // namespace
+}  // namespace shell_test
+
+namespace shell_test {
+namespace {
+
+using Files = WindowTest;
+
+TEST_F(Files, OpenShowsTheFileInFieldsTablesAndStatusBar) {
+    ui.openFiles.push_back(testing_support::testData("kandoru/osa_full.osa"));
+    clickToolbar("tbOpen");
+    EXPECT_EQ(ui.openTitles, std::vector<std::string>({"縦断データを開く"}));
+    // No format file yet: the closing calculation warns and the window ends on tab 0.
+    EXPECT_EQ(ui.onlyMessage().title, "縦断図書式ファイル");
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(field("txtProjectName")->text(), "○○地区　汚水管渠 ㎜");
+    EXPECT_EQ(field("txtFormatFile")->text(), "標準書式.osb");
+    EXPECT_EQ(field("txtOutletRoute")->text(), "流末①");
+    EXPECT_EQ(field("txtMinCover")->text(), "1.2");
+    EXPECT_TRUE(find<QRadioButton>("optKutter")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("optManning")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("optCrownJoint")->isChecked());
+    EXPECT_EQ(find<QComboBox>("cboDigits4")->currentText(), "1");
+    EXPECT_EQ(find<QLabel>("statusPanel1")->text(), "osa_full.osa");
+    gui::GridView* routes = window->grid(1);
+    EXPECT_EQ(routes->model()->data(routes->tableModel()->indexOf(2, 1)).toString(), "髙田－２");
+}
+
+TEST_F(Files, ExitAsksUnlessSavedAndUnchangedAndACancelledSaveKeepsTheWindow) {
+    testing_support::TempDir dir;
+    // Never saved: Yes leads to the save-as dialog; cancelling it keeps the window.
+    ui.answers = {true};
+    ui.saveFiles.push_back(std::nullopt);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ui.questions.back().text, "データを保存しますか。");
+
+    ui.saveFiles.push_back(dir / "a.osa");
+    find<QAction>("mnuSaveAs")->trigger();
+    EXPECT_EQ(find<QLabel>("statusPanel1")->text(), "a.osa");
+    // Saved and unchanged: no question.
+    size_t asked = ui.questions.size();
+    find<QAction>("mnuExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(ui.questions.size(), asked);
+}
+
+TEST_F(Files, ExitAfterAChangeAsksAndNoCloses) {
+    testing_support::TempDir dir;
+    ui.saveFiles.push_back(dir / "b.osa");
+    clickToolbar("tbSave");  // no path yet: save as
+    EXPECT_TRUE(std::filesystem::exists(dir / "b.osa"));
+    type(1, 1, 1, "A1");
+    ui.answers = {false};
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(ui.questions.size(), 1u);
 }
 
 }  // namespace

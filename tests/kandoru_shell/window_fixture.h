@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -12,6 +10,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "kandoru/shell/main_window.h"
 #include "kandoru/shell/profile_tabs.h"
@@ -20,7 +19,7 @@
 namespace shell_test {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         window = std::make_unique<kandoru::shell::MainWindow>(&ui);
         window->show();
@@ -61,7 +60,8 @@ protected:
         gui::GridView* g = at(n, r, c);
         QTest::keyClicks(g, text.left(1));
         QString rest = text.mid(1);
-        bool ascii = std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.unicode() < 128; });
+        bool ascii =
+            std::all_of(rest.begin(), rest.end(), [](QChar c) { return c.unicode() < 128; });
         if (ascii)
             QTest::keyClicks(box(n), rest);
         else

@@ -2,9 +2,9 @@
 // toolbar, status bar; the version window and the manual.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QDialog>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -81,14 +81,15 @@ TEST_F(Window, FieldsWriteIntoTheDocumentAndShowItAgain) {
     doc().settings.projectName = "○○地区";
     doc().settings.digits[0] = "4";  // not in the list: shown as it stands
     doc().settings.crownJoint = false;
-    doc().filePath = "/x/例題.osa";
+    doc().statusDataFile = "例題.osa";
+    doc().statusFormatFile = "標準.osb";
     window->refreshAll();
     EXPECT_EQ(field("txtProjectName")->text(), "○○地区");
     EXPECT_EQ(find<QComboBox>("cboDigits1")->currentText(), "4");
     EXPECT_FALSE(find<QRadioButton>("optCrownJoint")->isChecked());
     EXPECT_EQ(doc().settings.digits[0], "4");
     EXPECT_EQ(find<QLabel>("statusPanel1")->text(), "例題.osa");
-    EXPECT_EQ(find<QLabel>("statusPanel2")->text(), "");
+    EXPECT_EQ(find<QLabel>("statusPanel2")->text(), "標準.osb");
 }
 
 TEST_F(Window, TablesShowTheDocumentsTablesWithTheirAlignment) {
@@ -96,9 +97,9 @@ TEST_F(Window, TablesShowTheDocumentsTablesWithTheirAlignment) {
         int n;
         const char* name;
         int rows, cols;
-    } tables[] = {{1, "FGrid1", 200, 4},   {2, "FGrid2", 1000, 12}, {3, "FGrid3", 1000, 8},
-                  {4, "FGrid4", 200, 4},   {5, "FGrid5", 1000, 3},  {6, "FGrid6", 1000, 14},
-                  {7, "FGrid7", 1000, 4},  {8, "FGrid8", 1000, 7},  {0, "MSFlexGrid1", 100, 1}};
+    } tables[] = {{1, "FGrid1", 200, 4},  {2, "FGrid2", 1000, 12}, {3, "FGrid3", 1000, 8},
+                  {4, "FGrid4", 200, 4},  {5, "FGrid5", 1000, 3},  {6, "FGrid6", 1000, 14},
+                  {7, "FGrid7", 1000, 4}, {8, "FGrid8", 1000, 7},  {0, "MSFlexGrid1", 100, 1}};
     for (const auto& t : tables) {
         gui::GridView* g = window->grid(t.n);
         ASSERT_NE(g, nullptr);
@@ -110,7 +111,9 @@ TEST_F(Window, TablesShowTheDocumentsTablesWithTheirAlignment) {
     EXPECT_EQ(routes->model()->headerData(1, Qt::Horizontal).toString(), "路線長m");
     EXPECT_EQ(routes->model()->headerData(0, Qt::Vertical).toString(), "1:");
     auto alignment = [](gui::GridView* g, int c) {
-        return g->model()->data(g->model()->index(0, c - 1), Qt::TextAlignmentRole).value<Qt::Alignment>() &
+        return g->model()
+                   ->data(g->model()->index(0, c - 1), Qt::TextAlignmentRole)
+                   .value<Qt::Alignment>() &
                Qt::AlignHorizontal_Mask;
     };
     EXPECT_EQ(alignment(routes, 1), Qt::AlignLeft);
@@ -156,10 +159,10 @@ TEST_F(Window, MenuBarAndToolbar) {
         for (QAction* a : m->menu()->actions()) entries << (a->isSeparator() ? "—" : a->text());
     }
     EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "計算・作図", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
-    EXPECT_EQ(entries, QStringList({"開く(&O)...", "—", "上書き保存(&S)", "名前を付けて保存(&A)...",
-                                    "—", "データの書き出し(&P)...", "—", "終了(&X)",
-                                    "縦断計算実行(&T)", "作図レイアウト(&J)", "WWW ﾌﾞﾗｳｻﾞ",
-                                    "バージョン情報"}));
+    EXPECT_EQ(entries,
+              QStringList({"開く(&O)...", "—", "上書き保存(&S)", "名前を付けて保存(&A)...", "—",
+                           "データの書き出し(&P)...", "—", "終了(&X)", "縦断計算実行(&T)",
+                           "作図レイアウト(&J)", "WWW ﾌﾞﾗｳｻﾞ", "バージョン情報"}));
     QStringList keys, tips;
     for (QAction* a : find<QToolBar>("Toolbar1")->actions()) {
         if (a->isSeparator()) continue;
@@ -186,8 +189,9 @@ TEST_F(Window, VersionWindowShowsTheBuildsVersion) {
     find<QAction>("mnuVersion")->trigger();
     EXPECT_EQ(version, QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + EXPECTED_VERSION);
     EXPECT_TRUE(title.contains("Kandoru"));
-    EXPECT_EQ(description,
-              "必要データを入力し、下水管の縦断計算を行い、AutoCADに直接、下水縦断図を出力します。");
+    EXPECT_EQ(
+        description,
+        "必要データを入力し、下水管の縦断計算を行い、AutoCADに直接、下水縦断図を出力します。");
     EXPECT_TRUE(caution.contains("ご確認ください"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
