@@ -1,0 +1,100 @@
+// Format intake: the *.osb records held positionally, as read.
+#include "kandoru/files/format_intake.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/records.h"
+#include "common/sjis.h"
+#include "common/textfile.h"
+#include "kandoru/calc/calculation.h"
+#include "kandoru/files/osa_file.h"
+
+namespace kandoru {
+
+namespace {
+
+constexpr int kTableRows = 100;
+// Texts per settings record: items 1-3, 4-6, 7-8, 9-15, ... 82-91.
+constexpr int kSettingsSizes[14] = {3, 3, 2, 7, 7, 6, 8, 8, 9, 8, 5, 5, 10, 10};
+constexpr int kSettingsStart = 3 * kTableRows;
+
+// The file's lines as records; a missing line or one with bytes that are not CP932 is
+// unreadable (nullopt).
+class Records {
+  public:
+    explicit Records(std::string_view bytes)
+        : lines_(common::splitLines(common::cp932ToUtf8(bytes))) {}
+    std::optional<common::Record> at(int i) const {
+        if (i < 0 || i >= static_cast<int>(lines_.size())) return std::nullopt;
+        const std::string& line = lines_[static_cast<size_t>(i)];
+        if (line.find("\xEF\xBF\xBD") != std::string::npos) return std::nullopt;  // U+FFFD
+        return common::parseRecord(line);
+    }
+
+  private:
+    std::vector<std::string> lines_;
+};
+
+void readTable(const Records& records, int start, common::Table& t) {
+    for (int r = 1; r <= t.dataRows(); ++r)
+        for (int c = 1; c <= t.dataCols(); ++c) t.setText(r, c, "");
+    for (int k = 0; k < kTableRows; ++k) {
+        auto rec = records.at(start + k);
+        if (!rec) continue;
+        auto row = common::fieldInt(*rec, 0);
+        if (!row || *row < 1 || *row > t.dataRows()) continue;
+        for (int c = 1; c <= t.dataCols(); ++c)
+            t.setText(static_cast<int>(*row), c, common::fieldText(*rec, static_cast<size_t>(c)));
+    }
+}
+
+}  // namespace
+
+void readFormat(Document& doc, std::string_view bytes) {
+    const Records records(bytes);
+    FormatData& f = doc.format;
+    readTable(records, 0, f.circular);
+    readTable(records, kTableRows, f.box);
+    readTable(records, 2 * kTableRows, f.manholeTypes);
+
+    int item = 1;
+    for (int g = 0; g < 14; ++g) {
+        auto rec = records.at(kSettingsStart + g);
+        for (int k = 0; k < kSettingsSizes[g]; ++k, ++item)
+            if (rec && k < static_cast<int>(rec->size()))
+                f.setItem(item, common::fieldText(*rec, static_cast<size_t>(k)));
+    }
+    for (int n = 1; n <= static_cast<int>(f.items.size()); ++n)
+        if (f.item(n).empty()) f.setItem(n, "0");
+}
+
+bool loadFormat(Document& doc, const std::filesystem::path& path) {
+    doc.formatPath = path;
+    auto bytes = common::readFileBytes(path);
+    readFormat(doc, bytes ? std::string_view(*bytes) : std::string_view());
+
+    const std::string name = pathText(path.filename());
+    doc.settings.formatField = name;
+    doc.statusFormatFile = name;
+    doc.formatLoaded = true;
+
+    // The list shows the codes of this file only, down to the first blank code name.
+    pipeCodeListMidasi(doc);
+    const auto& circular = doc.format.circular;
+    for (int n = 1; n <= circular.dataRows() && !circular.text(n, 1).empty(); ++n)
+        doc.pipeCodes.setText(n, 0, circular.text(n, 1));
+    return bytes.has_value();
+}
+
+bool formatIntake(Document& doc, common::Ui& ui) {
+    auto path = ui.openFileName(kFormatOpenTitle, kOsbFilter, doc.settings.formatField);
+    if (!path || path->empty()) return false;
+    loadFormat(doc, *path);
+    runCalculation(doc, ui);
+    doc.setCurrentTab(kTabSettings, ui);
+    return true;
+}
+
+}  // namespace kandoru
