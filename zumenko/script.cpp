@@ -540,7 +540,7 @@ std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
     for (double interval : {f.number(6, 3), f.number(6, 4)}) {
         if (interval == 0) continue;
         double ticks = std::floor(P / (interval * 1000 / V));
-        if (ticks > kMaxTicks) return DrawError{kFormatErrorTitle, "標高スケールの目盛間隔が小さすぎます。"};
+        if (!(ticks <= kMaxTicks)) return DrawError{kFormatErrorTitle, "標高スケールの目盛間隔が小さすぎます。"};
     }
     return std::nullopt;
 }

@@ -420,6 +420,11 @@ TEST(Script, RefusesBadBandRows) {
     EXPECT_EQ(refused(5, 1, "15"), "");     // 20 rows exactly
     EXPECT_EQ(refused(6, 6, "0"), "書式エラー:縮尺が正しくありません。");
     EXPECT_EQ(refused(6, 3, "0.00001"), "書式エラー:標高スケールの目盛間隔が小さすぎます。");
+    Drawing flat = doc;
+    flat.format.setValue(9, 3, "0");
+    flat.format.setValue(6, 4, "1e-300");
+    flat.format.setValue(6, 6, "1e300");  // an interval of 0 mm: 0 / 0 ticks
+    EXPECT_TRUE(checkDrawingFormat(flat));
     EXPECT_EQ(refused(9, 3, "1e999"), "書式エラー:書式の数値が大きすぎます。");
 }
 
