@@ -1,0 +1,30 @@
+// Delivery of the drawing: the script written to JTemp.txt, read back, put on the
+// clipboard and announced. No Qt: the window and the tests call it with their own Ui.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "common/textfile.h"
+#include "common/ui.h"
+#include "zumenko/drawing.h"
+#include "zumenko/script.h"
+
+namespace zumenko {
+
+inline constexpr const char* kScriptFileName = "JTemp.txt";
+inline constexpr const char* kDeliveredTitle = "作図手順";
+inline constexpr const char* kDeliveredText =
+    "作図コマンドがクリップボードにコピーされました。AutoCADをアクティブにしコマンドラインにマウスの右クリックで貼り付けると作図が開始されます。";
+
+// The script (UTF-8, its own CR LF line ends) to path in CP932, written whole.
+common::WriteResult writeScriptFile(const std::filesystem::path& path, const std::string& script);
+
+// The steps of both drawing buttons: the script for opt, written to scriptPath, read back
+// and put on the clipboard as read, then the announcement. A refused drawing format or
+// stretch, or a script file that cannot be written or read, is reported instead and
+// nothing reaches the clipboard; the result is then false.
+bool drawAndDeliver(const Drawing& doc, const DrawOptions& opt, common::Ui& ui,
+                    const std::filesystem::path& scriptPath);
+
+}  // namespace zumenko

@@ -1,0 +1,25 @@
+// A text field with spin buttons: the buttons step the field's number within a range,
+// and anything may be typed into the field itself.
+#pragma once
+
+#include <QAbstractSpinBox>
+
+namespace zumenko {
+
+class SpinField : public QAbstractSpinBox {
+public:
+    SpinField(double minimum, double maximum, double step, QWidget* parent = nullptr);
+
+    QString text() const;
+    void setText(const QString& text);
+
+    void stepBy(int steps) override;
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    double minimum_, maximum_, step_;
+};
+
+}  // namespace zumenko
