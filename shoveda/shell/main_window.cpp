@@ -614,19 +614,25 @@ void MainWindow::exportData() {
 void MainWindow::insertRow(int n) {
     gui::GridView* g = grid(n);
     commitEditors();
+    // Parking the current row on row 100 must not scroll the rows just changed away.
+    int top = g->verticalScrollBar()->value();
     g->setUpdatesEnabled(false);
     insertTableRow(g->table(), *ui_);
-    g->setUpdatesEnabled(true);
     g->refresh();
+    g->verticalScrollBar()->setValue(top);
+    g->setUpdatesEnabled(true);
 }
 
 void MainWindow::deleteRow(int n) {
     gui::GridView* g = grid(n);
     commitEditors();
+    // Parking the current row on row 100 must not scroll the rows just changed away.
+    int top = g->verticalScrollBar()->value();
     g->setUpdatesEnabled(false);
     deleteTableRow(g->table(), *ui_);
-    g->setUpdatesEnabled(true);
     g->refresh();
+    g->verticalScrollBar()->setValue(top);
+    g->setUpdatesEnabled(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -180,6 +180,7 @@ TEST_F(WindowTest, RowButtonsActOnTheirOwnTableAndRefuseRow100) {
     EXPECT_EQ(t.text(7, 1), "");
     EXPECT_EQ(t.currentRow(), 100);
     EXPECT_EQ(grid(9)->currentIndex().row(), 99);
+    EXPECT_TRUE(grid(9)->isCellVisible(5, 1));  // the view stays on the rows changed
     EXPECT_EQ(grid(11)->table().text(5, 1), "keep");
 
     QTest::mouseClick(find<QPushButton>("cmdInsert9"), Qt::LeftButton);
