@@ -17,9 +17,9 @@ namespace {
 const Segment& segmentAt(const Drawing& d, size_t i) { return std::get<Segment>(d.elements.at(i).shape); }
 const Text& textAt(const Drawing& d, size_t i) { return std::get<Text>(d.elements.at(i).shape); }
 
-// The pinned font's reach above and below the capitals' foot, in capital heights.
-constexpr double kAscent = (879.89 - 50.78) / 700.2;
-constexpr double kDescent = (195.80 + 50.78) / 700.2;
+// The pinned font's full-width box top and its glyphs' reach below the baseline, per em.
+constexpr double kTop = 0.87989;
+constexpr double kDescent = 0.1958;
 
 }  // namespace
 
@@ -64,12 +64,13 @@ TEST(ScriptReader, GoldenScriptGivesItsElementsLayersAndExtents) {
     // Back on a layer used before: no new layer.
     EXPECT_EQ(d.elements[5].layer, 1);
 
-    // The title's top and the rotated value's descent side reach past the segments.
+    // The title hangs from its point; the value, centred on x = 1000 and turned upright,
+    // reaches past it on its foot's side (+x) by half the box plus the descent.
     Box ext = extents(d);
     EXPECT_DOUBLE_EQ(ext.minX, -500);
     EXPECT_DOUBLE_EQ(ext.minY, 0);
-    EXPECT_NEAR(ext.maxY, 2100 - 50 + 50 * kAscent, 1e-9);
-    EXPECT_NEAR(ext.maxX, 1000 + 12.5 + 25 * kDescent, 1e-9);
+    EXPECT_NEAR(ext.maxY, 2100, 1e-9);
+    EXPECT_NEAR(ext.maxX, 1000 + (kTop - 0.5) * 25 + kDescent * 25, 1e-9);
 }
 
 TEST(ScriptReader, EveryLineNotUnderstoodIsReportedWithItsNumber) {

@@ -9,9 +9,9 @@ using namespace zumenko::preview;
 
 namespace {
 
-// A text 4 heights long whose glyphs reach 1.2 above and 0.3 below the baseline, with
-// descenders 0.25 deep.
-constexpr TextMetrics kMetrics{4, 1.2, 0.3, 0.25};
+// A text 4 heights long whose glyphs reach 1.2 above and 0.3 below the baseline, with its
+// character box from 0.25 below the baseline to 1 above.
+constexpr TextMetrics kMetrics{4, 1.2, 0.3, 1.0, 0.25};
 
 TextPlacement place(Justify j, double angle) {
     return placeText(Text{{100, 50}, j, 2, angle, "abcd"}, kMetrics);
@@ -25,15 +25,15 @@ void expectPoint(Point actual, Point expected, const char* what) {
 }  // namespace
 
 TEST(TextLayout, BaselineStartOfEachJustificationUpright) {
-    // Height 2, advance 8: top-left hangs the capitals below the point, middle-centre has
-    // the point at half the capital height in the middle, bottom sits the descenders on it.
+    // Height 2, advance 8: top-left hangs the box below the point, middle-centre has the
+    // point in the middle of the box, bottom stands the box's foot on it.
     struct Case {
         Justify j;
         Point origin;
         const char* name;
     } cases[] = {
         {{HAlign::Left, VAlign::Top}, {100, 48}, "tl"},
-        {{HAlign::Center, VAlign::Middle}, {96, 49}, "mc"},
+        {{HAlign::Center, VAlign::Middle}, {96, 49.25}, "mc"},
         {{HAlign::Right, VAlign::Bottom}, {92, 50.5}, "br"},
         {{HAlign::Left, VAlign::Bottom}, {100, 50.5}, "BL"},
         {{HAlign::Center, VAlign::Bottom}, {96, 50.5}, "bc"},
@@ -54,7 +54,7 @@ TEST(TextLayout, RotationTurnsAboutTheInsertionPointCounterClockwise) {
         const char* name;
     } cases[] = {
         {{HAlign::Left, VAlign::Top}, {102, 50}, "tl"},
-        {{HAlign::Center, VAlign::Middle}, {101, 46}, "mc"},
+        {{HAlign::Center, VAlign::Middle}, {100.75, 46}, "mc"},
         {{HAlign::Right, VAlign::Bottom}, {99.5, 42}, "br"},
         {{HAlign::Left, VAlign::Bottom}, {99.5, 50}, "BL"},
         {{HAlign::Center, VAlign::Bottom}, {99.5, 46}, "bc"},
@@ -69,7 +69,7 @@ TEST(TextLayout, RotationTurnsAboutTheInsertionPointCounterClockwise) {
 }
 
 TEST(TextLayout, EstimateCountsHalfAndFullWidthCharacters) {
-    const double em = 1000.0 / 700.2;
+    const double em = 1;
     EXPECT_NEAR(estimateTextMetrics("12.345").advance, 3 * em, 1e-12);
     EXPECT_NEAR(estimateTextMetrics("管　径").advance, 3 * em, 1e-12);
     EXPECT_NEAR(estimateTextMetrics(" No.1  1号").advance, 4 * em + em, 1e-12);

@@ -8,9 +8,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
-#include <QRawFont>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -33,38 +31,9 @@ constexpr int kPdfDpi = 1200;
 
 QString qtext(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
-// The font measured the way AutoCAD measures text: the capitals' height is the text
-// height and their foot is the baseline (this font sets them a little above its own).
-struct FontGeometry {
-    QFontMetricsF metrics{QFont()};
-    double capBottom = 0;  // reference pixels above the font's baseline
-    double capHeight = kReferencePx * 0.7;
-    double descender = 0;  // depth of g below the capitals' foot
-};
-
-double glyphBound(const QRawFont& raw, QChar c, bool top) {
-    auto glyphs = raw.glyphIndexesForString(QString(c));
-    if (glyphs.isEmpty()) return 0;
-    QRectF r = raw.pathForGlyph(glyphs[0]).boundingRect();
-    return top ? -r.top() : -r.bottom();  // heights above the font's baseline
-}
-
-const FontGeometry& fontGeometry() {
-    static const FontGeometry g = [] {
-        FontGeometry f;
-        QFont font = pinnedFont();
-        f.metrics = QFontMetricsF(font);
-        QRawFont raw = QRawFont::fromFont(font);
-        double top = glyphBound(raw, QLatin1Char('H'), true);
-        double bottom = glyphBound(raw, QLatin1Char('H'), false);
-        if (top - bottom > 0) {
-            f.capBottom = bottom;
-            f.capHeight = top - bottom;
-        }
-        f.descender = std::max(0.0, f.capBottom - glyphBound(raw, QLatin1Char('g'), false));
-        return f;
-    }();
-    return g;
+const QFontMetricsF& referenceMetrics() {
+    static const QFontMetricsF metrics(pinnedFont());
+    return metrics;
 }
 
 QColor colorOf(const Drawing& d, int layer) {
@@ -157,11 +126,12 @@ bool pinnedFontAvailable() {
 }
 
 TextMetrics measureText(std::string_view utf8) {
-    const FontGeometry& g = fontGeometry();
-    const double cap = g.capHeight;
-    return {g.metrics.horizontalAdvance(qtext(std::string(utf8))) / cap,
-            (g.metrics.ascent() - g.capBottom) / cap, (g.metrics.descent() + g.capBottom) / cap,
-            g.descender / cap};
+    // The em square is the text height; its top is the font's ascent.
+    const QFontMetricsF& m = referenceMetrics();
+    const double em = kReferencePx;
+    const double top = std::clamp(m.ascent() / em, 0.5, 1.0);
+    return {m.horizontalAdvance(qtext(std::string(utf8))) / em, std::max(m.ascent() / em, top),
+            std::max(m.descent() / em, 1 - top), top, 1 - top};
 }
 
 View fitView(const Box& box, double width, double height, double marginPx) {
@@ -186,7 +156,6 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, d
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QFont font = pinnedFont();
-    const FontGeometry& geometry = fontGeometry();
     for (const auto& e : drawing.elements) {
         QColor color = colorOf(drawing, e.layer);
         if (auto s = std::get_if<Segment>(&e.shape)) {
@@ -199,7 +168,7 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, d
                 painter.drawLine(a, b);
         } else if (auto t = std::get_if<Text>(&e.shape)) {
             TextPlacement p = placeText(*t, measureText(t->text));
-            double factor = t->height * view.scale / geometry.capHeight;
+            double factor = t->height * view.scale / kReferencePx;
             if (!(factor > 0) || !std::isfinite(factor)) continue;
             painter.save();
             painter.translate(view.toDevice(p.origin));
@@ -208,7 +177,7 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, d
             painter.scale(factor, factor);
             painter.setFont(font);
             painter.setPen(color);
-            painter.drawText(QPointF(0, geometry.capBottom), qtext(t->text));
+            painter.drawText(QPointF(0, 0), qtext(t->text));
             painter.restore();
         }
     }

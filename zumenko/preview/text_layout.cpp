@@ -11,15 +11,12 @@ namespace zumenko::preview {
 
 namespace {
 
-// The pinned gothic font, per 1000 em: its capitals stand 50.78 above the font's baseline
-// and reach 750.98; half-width advance 500, full-width 1000; ascent 879.89, descent
-// 195.80; the descenders of g and y reach 92.78 below the font's baseline.
-constexpr double kCapBottom = 50.78;
-constexpr double kCapHeight = 750.98 - kCapBottom;
-constexpr double kEmPerHeight = 1000.0 / kCapHeight;
-constexpr double kAscent = (879.89 - kCapBottom) / kCapHeight;
-constexpr double kDescent = (195.80 + kCapBottom) / kCapHeight;
-constexpr double kDescender = (92.78 + kCapBottom) / kCapHeight;
+// The pinned gothic font per em: its full-width box runs from 0.12011 below the baseline
+// to 0.87989 above (the font's ascent), glyphs reach 0.1958 below it; a half-width
+// character advances half an em.
+constexpr double kTop = 0.87989;
+constexpr double kBottom = 1 - kTop;
+constexpr double kDescent = 0.1958;
 
 bool isHalfWidth(char32_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F); }
 
@@ -48,7 +45,7 @@ Point rotate(Point p, double angle) {
 TextMetrics estimateTextMetrics(std::string_view utf8) {
     double ems = 0;
     forEachCodePoint(utf8, [&](char32_t c) { ems += isHalfWidth(c) ? 0.5 : 1.0; });
-    return {ems * kEmPerHeight, kAscent, kDescent, kDescender};
+    return {ems, kTop, kDescent, kTop, kBottom};
 }
 
 TextPlacement placeText(const Text& text, const TextMetrics& m) {
@@ -62,9 +59,9 @@ TextPlacement placeText(const Text& text, const TextMetrics& m) {
     }
     switch (text.justify.v) {
         case VAlign::Baseline: dy = 0; break;
-        case VAlign::Bottom: dy = m.descender * h; break;
-        case VAlign::Middle: dy = -h / 2; break;
-        case VAlign::Top: dy = -h; break;
+        case VAlign::Bottom: dy = m.bottom * h; break;
+        case VAlign::Middle: dy = -(m.top - m.bottom) / 2 * h; break;
+        case VAlign::Top: dy = -m.top * h; break;
     }
     TextPlacement p;
     p.angleRad = text.angleDeg * M_PI / 180.0;

@@ -10,14 +10,16 @@
 
 namespace zumenko::preview {
 
-// Size of a text of height 1 (AutoCAD's text height is the height of the capitals, and its
-// baseline is where they stand): the advance width, how far any glyph may reach above and
-// below the baseline (for extents), and the depth of the descenders (for Bottom).
+// Size of a text of height 1. Japanese drafting measures a text by its full-width
+// character box, so the height is the font's em square: Top is the top of that box,
+// Bottom its foot (below the baseline, where the descenders end), Middle half-way.
+// ascent and descent say how far any glyph may reach, for the extents.
 struct TextMetrics {
     double advance = 0;
     double ascent = 1;
     double descent = 0;
-    double descender = 0;
+    double top = 1;     // above the baseline
+    double bottom = 0;  // below the baseline
 };
 
 using MeasureText = std::function<TextMetrics(std::string_view utf8)>;
@@ -33,8 +35,7 @@ struct TextPlacement {
 };
 
 // Places the text so that its justification point is the insertion point, then rotates it
-// about that point: Top is the capital height above the baseline, Middle half of it,
-// Bottom the descenders' depth below it.
+// about that point.
 TextPlacement placeText(const Text& text, const TextMetrics& metrics);
 
 struct Box {
