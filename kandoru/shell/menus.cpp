@@ -9,6 +9,7 @@
 #include "kandoru/calc/calculation.h"
 #include "kandoru/files/file_commands.h"
 #include "kandoru/files/handoff.h"
+#include "kandoru/files/text_export.h"
 #include "kandoru/shell/icons.h"
 #include "kandoru/shell/main_window.h"
 #include "kandoru/shell/manual.h"
@@ -121,7 +122,10 @@ void MainWindow::saveFileAs() {
     run([](Document& d, common::Ui& u) { saveAsCommand(d, u); });
 }
 
-void MainWindow::exportText() {}
+void MainWindow::exportText() {
+    run([](Document& d, common::Ui& u) { exportCommand(d, u); });
+}
+
 void MainWindow::formatIntake() {}
 
 void MainWindow::calculateFromMenu() {

@@ -103,6 +103,15 @@ TEST_F(Commands, HandOffNeedsTheFormatThenWritesTheFileAndStartsZumenko) {
     EXPECT_EQ(ui.programsStarted.size(), 2u);
 }
 
+TEST_F(Commands, ExportButtonWritesTheTextFileIntoTheRendezvousFolder) {
+    testing_support::TempDir home;
+    testing_support::ScopedHome scoped(home.path());
+    clickToolbar("tbPrint");
+    EXPECT_EQ(ui.onlyMessage().title, "データファイル");
+    EXPECT_EQ(ui.onlyMessage().icon, Icon::Information);
+    EXPECT_TRUE(std::filesystem::exists(common::rendezvousPath("縦断データ.txt")));
+}
+
 TEST_F(Commands, ShovedaButtonStartsShovedaAndAFailureChangesNothing) {
     ui.startSucceeds = false;
     clickToolbar("tbShoveda");
