@@ -140,7 +140,7 @@ std::string bandValue(const std::string& text, const std::string& digit) {
 // first, traversed from its end to its start).
 struct Profile {
     Profile(const Drawing& d, bool forward)
-        : doc(d), fwd(forward), points(forward ? d.fgrid7 : d.fgrid10),
+        : fwd(forward), points(forward ? d.fgrid7 : d.fgrid10),
           spans(forward ? d.split : d.fgrid12), holes(forward ? d.manholes : d.fgrid11) {}
 
     const std::string& distance(int r) const { return points.text(r, 3); }
@@ -172,7 +172,6 @@ struct Profile {
         }
     }
 
-    const Drawing& doc;
     bool fwd;
     const common::Table& points;
     const common::Table& spans;
