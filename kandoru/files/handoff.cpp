@@ -5,6 +5,7 @@
 #include "common/records.h"
 #include "common/rendezvous.h"
 #include "kandoru/calc/calculation.h"
+#include "kandoru/files/osa_file.h"
 
 namespace kandoru {
 namespace {
@@ -97,7 +98,7 @@ void drawingHandoff(Document& doc, common::Ui& ui) {
     const auto path = common::rendezvousPath(kHandoffFileName);
     if (!TempSave(doc, path)) {
         ui.message(common::Icon::Critical, "作図データ",
-                   "作図データを書き込めませんでした。\r\n" + path.string());
+                   "作図データを書き込めませんでした。\r\n" + pathText(path));
         return;
     }
     if (!ui.startProgram(kDrawingProgram))
