@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStatusBar>
 
 #include "common/gui/qt_ui.h"
@@ -95,8 +96,18 @@ void MainWindow::showTab(int tab) {
 
 void MainWindow::run(const Command& command) {
     commitEditors();
+    // Row operations park the current row on the last row, which counts as no row
+    // selected; the views stay where the user was instead of following it there.
+    std::array<QPoint, 9> scroll;
+    for (size_t i = 0; i < grids_.size(); ++i)
+        scroll[i] = {grids_[i]->horizontalScrollBar()->value(),
+                     grids_[i]->verticalScrollBar()->value()};
     command(doc_, ui_);
     refreshAll();
+    for (size_t i = 0; i < grids_.size(); ++i) {
+        grids_[i]->horizontalScrollBar()->setValue(scroll[i].x());
+        grids_[i]->verticalScrollBar()->setValue(scroll[i].y());
+    }
 }
 
 void MainWindow::refreshAll() {

@@ -8,6 +8,7 @@
 #include "common/gui/qtext.h"
 #include "kandoru/calc/calculation.h"
 #include "kandoru/files/file_commands.h"
+#include "kandoru/files/format_intake.h"
 #include "kandoru/files/handoff.h"
 #include "kandoru/files/text_export.h"
 #include "kandoru/shell/icons.h"
@@ -126,7 +127,9 @@ void MainWindow::exportText() {
     run([](Document& d, common::Ui& u) { exportCommand(d, u); });
 }
 
-void MainWindow::formatIntake() {}
+void MainWindow::formatIntake() {
+    run([](Document& d, common::Ui& u) { kandoru::formatIntake(d, u); });
+}
 
 void MainWindow::calculateFromMenu() {
     run([](Document& d, common::Ui& u) {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "common/rendezvous.h"
 #include "support/golden.h"
@@ -112,6 +113,19 @@ TEST_F(Commands, ExportButtonWritesTheTextFileIntoTheRendezvousFolder) {
     EXPECT_TRUE(std::filesystem::exists(common::rendezvousPath("縦断データ.txt")));
 }
 
+TEST_F(Commands, RowButtonsKeepTheViewWhereTheUserWas) {
+    for (int r = 1; r <= 5; ++r) doc().fgrid4.setText(r, 1, "A" + std::to_string(r));
+    at(4, 3, 1);
+    ui.answers = {true};
+    QTest::mouseClick(find<QPushButton>("cmdPointDelete"), Qt::LeftButton);
+    EXPECT_EQ(doc().fgrid4.text(3, 1), "A4");
+    EXPECT_EQ(doc().fgrid4.currentRow(), 200);
+    EXPECT_EQ(window->grid(4)->verticalScrollBar()->value(), 0);
+    // The parked row counts as no row selected.
+    QTest::mouseClick(find<QPushButton>("cmdPointDelete"), Qt::LeftButton);
+    EXPECT_EQ(ui.onlyMessage().title, "行の選択");
+}
+
 TEST_F(Commands, ShovedaButtonStartsShovedaAndAFailureChangesNothing) {
     ui.startSucceeds = false;
     clickToolbar("tbShoveda");
@@ -145,6 +159,20 @@ TEST_F(Files, OpenShowsTheFileInFieldsTablesAndStatusBar) {
     EXPECT_EQ(find<QLabel>("statusPanel1")->text(), "osa_full.osa");
     gui::GridView* routes = window->grid(1);
     EXPECT_EQ(routes->model()->data(routes->tableModel()->indexOf(2, 1)).toString(), "髙田－２");
+}
+
+TEST_F(Files, DoubleClickOnTheFormatFieldReadsTheFormatFile) {
+    ui.openFiles.push_back(testing_support::examplesDir() / "standard.osb");
+    QLineEdit* f = field("txtFormatFile");
+    QTest::mouseDClick(f, Qt::LeftButton);
+    EXPECT_EQ(ui.openPresets, std::vector<std::string>({"ダブルクリックしてください"}));
+    EXPECT_EQ(f->text(), "standard.osb");
+    EXPECT_EQ(find<QLabel>("statusPanel2")->text(), "standard.osb");
+    EXPECT_FALSE(
+        window->grid(0)->model()->data(window->grid(0)->model()->index(0, 0)).toString().isEmpty());
+    // The closing calculation stops at the empty minimum cover.
+    EXPECT_EQ(ui.onlyMessage().text, "最小土被りが未入力です。");
+    EXPECT_EQ(tabs()->currentIndex(), 0);
 }
 
 TEST_F(Files, ExitAsksUnlessSavedAndUnchangedAndACancelledSaveKeepsTheWindow) {
