@@ -9,6 +9,7 @@
 #include <QRect>
 #include <regex>
 
+#include "common/sjis.h"
 #include "support/golden.h"
 #include "zumenko/preview/layer_colors.h"
 
@@ -169,4 +170,18 @@ TEST(Render, PdfNeedsAScaleAndOtherFormatsAreRefused) {
     EXPECT_TRUE(writePicture(r.drawing, dir / "x.pdf", {2400, 100}));
     EXPECT_FALSE(writePicture(r.drawing, dir / "x.bmp"));
     EXPECT_FALSE(std::filesystem::exists(dir / "x.bmp"));
+}
+
+TEST(Render, ProfilePicturesBesideTheScriptOrNoneForABrokenOne) {
+    testing_support::TempDir dir;
+    auto text = common::cp932ToUtf8(*common::readFileBytes(testData("preview/profile.txt")));
+    ASSERT_TRUE(writeProfilePictures(text, dir.path()));
+    EXPECT_FALSE(QImage(QString::fromStdString((dir / kProfilePng).string())).isNull());
+    EXPECT_EQ(common::readFileBytes(dir / kProfilePdf).value_or("").rfind("%PDF", 0), 0u);
+
+    testing_support::TempDir other;
+    auto broken = writeProfilePictures("_DTEXTED 1\r\n_line 1,1\r\n", other.path());
+    EXPECT_FALSE(broken);
+    EXPECT_NE(broken.error.find("2 行目"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(other.path()));
 }

@@ -271,4 +271,15 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
     return commit(tmp, path, ok);
 }
 
+common::WriteResult writeProfilePictures(const std::string& scriptText,
+                                         const std::filesystem::path& folder) {
+    ReadResult r = readScript(common::splitLines(scriptText));
+    if (!r.errors.empty()) return {false, "作図コマンドに解釈できない行があります\n" + describeErrors(r.errors)};
+    if (r.drawing.elements.empty()) return {false, "描く線も文字もありません"};
+    ensureGuiApplication();
+    auto png = writePicture(r.drawing, folder / kProfilePng);
+    if (!png) return png;
+    return writePicture(r.drawing, folder / kProfilePdf);
+}
+
 }  // namespace zumenko::preview

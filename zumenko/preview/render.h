@@ -67,4 +67,11 @@ struct PictureOptions {
 common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::path& path,
                                  const PictureOptions& options = {});
 
+// profile.png and profile.pdf in folder, from a script as the generator returns it (UTF-8
+// lines ended by CR LF). Makes a QGuiApplication when there is none.
+inline constexpr const char* kProfilePng = "profile.png";
+inline constexpr const char* kProfilePdf = "profile.pdf";
+common::WriteResult writeProfilePictures(const std::string& scriptText,
+                                         const std::filesystem::path& folder);
+
 }  // namespace zumenko::preview

@@ -19,6 +19,7 @@
 #include "common/rendezvous.h"
 #include "zumenko/intake.h"
 #include "zumenko/layout.h"
+#include "zumenko/preview/preview_window.h"
 #include "zumenko/shell/delivery.h"
 #include "zumenko/shell/spin_field.h"
 
@@ -52,7 +53,8 @@ void DrawingWindow::buildControls() {
     start_ = named(new QPushButton(gui::qs("作図開始　（作図レイアウト指示）"), central), "Command1");
     automatic_ = named(new QPushButton(gui::qs("全線自動作図（作図レイアウト無効）"), central), "Command2");
     end_ = named(new QPushButton(gui::qs("作図終了"), central), "Command3");
-    for (auto* b : {start_, automatic_}) {
+    preview_ = named(new QPushButton(gui::qs("プレビュー"), central), "Command5");
+    for (auto* b : {start_, automatic_, preview_}) {
         b->setMinimumHeight(34);
         top->addWidget(b);
     }
@@ -112,6 +114,7 @@ void DrawingWindow::buildControls() {
     connect(start_, &QPushButton::clicked, this, [this] { startCommand(/*automatic=*/false); });
     connect(automatic_, &QPushButton::clicked, this, [this] { startCommand(/*automatic=*/true); });
     connect(end_, &QPushButton::clicked, this, [this] { endCommand(); });
+    connect(preview_, &QPushButton::clicked, this, [this] { previewCommand(); });
     connect(layout_, &QPushButton::clicked, this, [this] { layoutCommand(); });
     setFixedWidth(sizeHint().width() < 440 ? 440 : sizeHint().width());
 }
@@ -185,6 +188,17 @@ void DrawingWindow::startCommand(bool automatic) {
 }
 
 void DrawingWindow::endCommand() { close(); }
+
+void DrawingWindow::previewCommand() {
+    auto opt = options(/*automatic=*/false);
+    if (!opt) return;
+    ScriptResult script = drawScript(doc_, *opt);
+    if (script.error) {
+        ui_.message(common::Icon::Critical, script.error->title, script.error->text);
+        return;
+    }
+    preview::showScriptPreview(this, script.text, ui_);
+}
 
 void DrawingWindow::closeEvent(QCloseEvent* event) {
     event->accept();

@@ -46,6 +46,8 @@ public:
     void layoutCommand();
     void startCommand(bool automatic);
     void endCommand();
+    // Shows the picture of the script the start button would deliver; the window stays.
+    void previewCommand();
 
     // The drawing the fields ask for; nullopt (reported) when a layout field is no number.
     std::optional<DrawOptions> options(bool automatic);
@@ -64,6 +66,7 @@ private:
 
     QPushButton* start_ = nullptr;
     QPushButton* automatic_ = nullptr;
+    QPushButton* preview_ = nullptr;
     QPushButton* end_ = nullptr;
     QPushButton* layout_ = nullptr;
     SpinField* startNo_ = nullptr;
