@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "common/textfile.h"
 #include "kandoru/calc/calculation.h"
 #include "kandoru/calc/row_ops.h"
 #include "kandoru/files/osa_file.h"
@@ -31,7 +32,13 @@ bool openCommand(Document& doc, common::Ui& ui) {
     // cancelled dialog loses none of the typed manhole numbers and types.
     auto path = ui.openFileName(kOpenTitle, kOsaFilter, "");
     if (!path || path->empty()) return false;
-    loadProfile(doc, *path);
+    // A file that cannot be read at all would blank the whole document.
+    auto bytes = common::readFileBytes(*path);
+    if (!bytes) {
+        ui.message(common::Icon::Critical, kReadErrorTitle, readErrorText(*path));
+        return false;
+    }
+    loadProfileBytes(doc, *path, *bytes);
     runCalculation(doc, ui);
     Colorchange(doc, ui);
     doc.setCurrentTab(kTabSettings, ui);

@@ -187,10 +187,19 @@ std::string pathText(const std::filesystem::path& path) {
 }
 
 bool loadProfile(Document& doc, const std::filesystem::path& path) {
+    auto bytes = common::readFileBytes(path);
+    loadProfileBytes(doc, path, bytes ? std::string_view(*bytes) : std::string_view());
+    return bytes.has_value();
+}
+
+std::string readErrorText(const std::filesystem::path& path) {
+    return "ファイルを開けませんでした。\r\n" + pathText(path);
+}
+
+void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes) {
     allMidasi(doc);
     doc.filePath = path;
-    auto bytes = common::readFileBytes(path);
-    readOsa(doc, bytes ? std::string_view(*bytes) : std::string_view());
+    readOsa(doc, bytes);
     doc.statusDataFile = pathText(path.filename());
     doc.splitDataMark = false;
     doc.loadedFromFile = true;
@@ -198,7 +207,6 @@ bool loadProfile(Document& doc, const std::filesystem::path& path) {
     doc.reservedSplitRow.reset();
     doc.rememberedOutletRoute = doc.settings.outletRoute;
     doc.rememberedOutletGround = doc.settings.outletGround;
-    return bytes.has_value();
 }
 
 }  // namespace kandoru

@@ -45,6 +45,12 @@ void readOsa(Document& doc, std::string_view bytes);
 // split-data mark, the loaded-from-file state and the remembered outlet values. A file
 // that cannot be read leaves every record empty and gives false.
 bool loadProfile(Document& doc, const std::filesystem::path& path);
+// The same with the file's bytes already read.
+void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes);
+
+// The message for a file that cannot be read at all.
+inline constexpr const char* kReadErrorTitle = "読み込みエラー";
+std::string readErrorText(const std::filesystem::path& path);
 
 // A path as UTF-8 text, for messages and status panels.
 std::string pathText(const std::filesystem::path& path);

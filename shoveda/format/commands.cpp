@@ -14,7 +14,15 @@ using common::Icon;
 bool openFormat(FormatDocument& doc, common::Ui& ui) {
     auto path = ui.openFileName("書式データを開く", kOsbFilter, "");
     if (!path || path->empty()) return false;
-    readFormatFile(doc, *path);
+    // A file that cannot be read at all would empty every field.
+    auto lines = common::readCp932Lines(*path);
+    if (!lines) {
+        ui.message(Icon::Critical, "読み込みエラー",
+                   "ファイルを開けませんでした。\r\n" + path->string());
+        return false;
+    }
+    doc.filePath = *path;
+    readOsbLines(doc, *lines);
     return true;
 }
 

@@ -83,6 +83,25 @@ TEST(OpenCommand, CancelledDialogChangesNothing) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
+    TempDir dir;
+    Document doc = sample();
+    doc.fgrid3.setText(1, 2, "No.1");
+    FakeUi ui;
+    ui.openFiles.push_back(dir / "gone.osa");
+    ui.openFiles.push_back(dir.path());  // a folder cannot be read as a file either
+    EXPECT_FALSE(kandoru::openCommand(doc, ui));
+    EXPECT_FALSE(kandoru::openCommand(doc, ui));
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0], (ShownMessage{Icon::Critical, "読み込みエラー",
+                                            "ファイルを開けませんでした。\r\n" +
+                                                (dir / "gone.osa").string()}));
+    EXPECT_EQ(doc.fgrid1.text(1, 1), "1");
+    EXPECT_EQ(doc.fgrid3.text(1, 2), "No.1");
+    EXPECT_TRUE(doc.filePath.empty());
+    EXPECT_FALSE(doc.loadedFromFile);
+}
+
 TEST(SaveCommands, SaveAsAsksBeforeOverwritingAndSaveDoesNot) {
     TempDir dir;
     const auto target = dir / "a.osa";

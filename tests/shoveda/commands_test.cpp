@@ -115,6 +115,20 @@ TEST(OpenCommand, CancelChangesNothingAndOpenNeverSaves) {
     EXPECT_EQ(doc.filePath, dir / "a.osb");
 }
 
+TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
+    TempDir dir;
+    FormatDocument doc;
+    doc.fgrid9.setText(1, 1, "φ250");
+    FakeUi ui;
+    ui.openFiles.push_back(dir / "gone.osb");
+    EXPECT_FALSE(shoveda::openFormat(doc, ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].title, "読み込みエラー");
+    EXPECT_EQ(ui.messages[0].text, "ファイルを開けませんでした。\r\n" + (dir / "gone.osb").string());
+    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
+    EXPECT_TRUE(doc.filePath.empty());
+}
+
 TEST(ExportCommand, WritesTheSectionAndManholeTablesByteForByte) {
     TempDir home;
     testing_support::ScopedHome scoped(home.path());
