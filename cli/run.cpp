@@ -16,6 +16,7 @@
 #include "kandoru/files/handoff.h"
 #include "kandoru/files/osa_file.h"
 #include "zumenko/intake.h"
+#include "zumenko/preview/render.h"
 #include "zumenko/script.h"
 
 namespace {
@@ -129,6 +130,14 @@ int runRun(const RunArgs& a) {
         return cli::kExitWarned;
     }
 
+    // The same drawing as pictures beside the script, to look at without AutoCAD.
+    auto pictures = zumenko::preview::writeProfilePictures(script.text, dir);
+    if (!pictures) {
+        ui.message(common::Icon::Exclamation, "プレビュー",
+                   "縦断図の画像を書き込めませんでした。\r\n" + kandoru::pathText(dir));
+        std::cerr << "  (" << common::oneLine(pictures.error) << ")\n";
+    }
+
     const Summary s = summarize(doc);
     std::cout << "路線数: " << s.routes << "\n";
     std::cout << "スパン数: " << s.spans << "\n";
@@ -143,8 +152,11 @@ int runRun(const RunArgs& a) {
         std::cout << "最大人孔深: -\n";
     std::cout << "作図コマンド: " << lineCount(script.text) << " 行, " << bytes->size()
               << " バイト\n";
-    std::cout << "書き出し: " << kandoru::pathText(handoff) << ", " << kandoru::pathText(scriptPath)
-              << "\n";
+    std::cout << "書き出し: " << kandoru::pathText(handoff) << ", " << kandoru::pathText(scriptPath);
+    if (pictures)
+        std::cout << ", " << kandoru::pathText(dir / zumenko::preview::kProfilePng) << ", "
+                  << kandoru::pathText(dir / zumenko::preview::kProfilePdf);
+    std::cout << "\n";
     return ui.warned() ? cli::kExitWarned : cli::kExitOk;
 }
 
@@ -154,12 +166,14 @@ const cli::RegisterCommand registerRun(50, [](CLI::App& app, int* status) {
         "run",
         "Runs the whole pipeline in one step: reads the profile and the format file, runs "
         "\"縦断計算\" once, writes the hand-off file XTemp.txt and the automatic drawing "
-        "JTemp.txt (\"全線自動作図\", CP932) into DIR, and prints a summary: routes, spans, "
+        "JTemp.txt (\"全線自動作図\", CP932) into DIR with its pictures profile.png and "
+        "profile.pdf (the sheet at its real size), and prints a summary: routes, spans, "
         "lowest cover, deepest manhole, script size. Exit status 1 when the calculation "
         "showed a warning (the files are still written).");
     sub->add_option("PROFILE", a->profile, "profile data file (*.osa)")->required();
     sub->add_option("FORMAT", a->format, "format data file (*.osb)")->required();
-    sub->add_option("-o,--output-dir", a->outDir, "folder for XTemp.txt and JTemp.txt (default: .)");
+    sub->add_option("-o,--output-dir", a->outDir,
+                    "folder for XTemp.txt, JTemp.txt, profile.png and profile.pdf (default: .)");
     sub->callback([a, status] { *status = runRun(*a); });
 });
 

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <cstdlib>
+#include <regex>
 #include <sys/wait.h>
 
 #include "common/textfile.h"
@@ -70,4 +71,20 @@ TEST(Cli, UnknownPictureTypeAndUnwritableTargetAreReported) {
     Outcome missing = gesui("dxf " + script + " -o " + quoted(dir / "no" / "p.dxf"), dir);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("書けません"), std::string::npos);
+}
+
+TEST(Cli, RunAlsoWritesTheProfilePicturesBesideTheScript) {
+    testing_support::TempDir dir;
+    Outcome r = gesui("run " + quoted(testData("kandoru/osa_full.osa")) + " " +
+                          quoted(testing_support::examplesDir() / "standard.osb") + " -o " +
+                          quoted(dir.path()),
+                      dir);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(QImage(QString::fromStdString((dir / "profile.png").string())).isNull());
+    // The example format's A1 sheet at its real size.
+    auto pdf = common::readFileBytes(dir / "profile.pdf").value_or("");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(pdf, m, std::regex(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")));
+    EXPECT_NEAR(std::stod(m[1]) * 25.4 / 72, 841, 0.5);
+    EXPECT_NEAR(std::stod(m[2]) * 25.4 / 72, 594, 0.5);
 }
