@@ -88,7 +88,7 @@ TEST(ScriptReader, EveryLineNotUnderstoodIsReportedWithItsNumber) {
         "_dtext j mc 0,0 h 2 r x A ",        // 11: angle not a number
         "_dtext j mc 0,0 h nan r 0 A ",      // 12: not a finite number
         "_zoom w",                           // 13
-        "_line 1e999,0 0,0",                 // 14: out of range
+        "_line 1e13,0 0,0",                  // 14: beyond any drawing
         "\xEF\xBF\xBD_line 0,0 1,1",         // 15: bytes that were not CP932
         "_line 0,0 10,10",                   // 16: fine
         "_dtext j bc 5,5 h 2 r 0 ok ",       // 17: fine

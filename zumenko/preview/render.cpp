@@ -248,8 +248,8 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
     const double wMm = page.width() / scaleDen, hMm = page.height() / scaleDen;
     if (!(wMm > 0) || !(hMm > 0)) return {false, "描く要素がありません"};
     if (wMm > kMaxPageMm || hMm > kMaxPageMm)
-        return {false, "用紙が大きすぎます（" + std::to_string(int(wMm)) + " × " +
-                           std::to_string(int(hMm)) + " mm）"};
+        return {false, "用紙が大きすぎます（" + std::to_string(std::llround(wMm)) + " × " +
+                           std::to_string(std::llround(hMm)) + " mm）"};
 
     QPdfWriter pdf(tmpName);
     pdf.setResolution(kPdfDpi);

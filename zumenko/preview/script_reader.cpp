@@ -15,6 +15,9 @@ namespace zumenko::preview {
 namespace {
 
 constexpr std::string_view kCancelLine = "*キャンセル*";
+// A million kilometres in drawing millimetres: far beyond any sheet, and small enough for
+// every writer (dxflib prints numbers into a fixed buffer).
+constexpr double kLargestNumber = 1e12;
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
@@ -33,6 +36,7 @@ std::optional<double> parseNumber(std::string_view s) {
     double v = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
+    if (std::abs(v) > kLargestNumber) return std::nullopt;
     return v;
 }
 
