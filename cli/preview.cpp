@@ -48,7 +48,7 @@ const cli::RegisterCommand registration(70, [](CLI::App& app, int* status) {
         ->check(CLI::ExistingFile);
     sub->add_option("-o,--output", options->output, "OUT.png, OUT.svg or OUT.pdf")->required();
     sub->add_option("--width", options->widthPx, "picture width in pixels (PNG, SVG)")
-        ->check(CLI::Range(64, 20000))
+        ->check(CLI::Range(64, 10000))
         ->capture_default_str();
     sub->add_option("--scale", options->scale,
                     "PDF: horizontal scale denominator, when the script has no \"H=1:N\" text")

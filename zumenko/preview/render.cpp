@@ -24,6 +24,7 @@ namespace {
 // Texts are laid out at this pixel size and scaled; large enough for exact metrics.
 constexpr int kReferencePx = 1000;
 constexpr double kMaxImageSide = 20000;
+constexpr double kMaxImagePixels = 60e6;  // 240 MB of RGB32
 // Widest page a PDF reader is expected to open (200 inches).
 constexpr double kMaxPageMm = 5080;
 constexpr double kPdfLineMm = 0.15;
@@ -82,6 +83,12 @@ QSize fittedSize(const Box& ext, int widthPx, double marginPx) {
     else if (ext.height() > 0)
         h = w;
     h = std::clamp(h, 2 * marginPx + 1, kMaxImageSide);
+    if (w * h > kMaxImagePixels) {
+        // A very tall drawing: keep the aspect, shrink both sides.
+        double f = std::sqrt(kMaxImagePixels / (w * h));
+        w *= f;
+        h *= f;
+    }
     return QSize(int(std::ceil(w)), int(std::ceil(h)));
 }
 
@@ -189,6 +196,7 @@ Picture renderImage(const Drawing& drawing, int widthPx) {
     QSize size = fittedSize(ext, widthPx, margin);
     Picture pic;
     pic.image = QImage(size, QImage::Format_RGB32);
+    if (pic.image.isNull()) return pic;  // no memory for it
     pic.image.fill(Qt::white);
     pic.view = fitView(ext, size.width(), size.height(), margin);
     QPainter painter(&pic.image);
@@ -214,6 +222,7 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
 
     if (*format == PictureFormat::Png) {
         Picture pic = renderImage(drawing, options.widthPx);
+        if (pic.image.isNull()) return {false, "画像が大きすぎて作れません"};
         return commit(tmp, path, pic.image.save(tmpName, "PNG"));
     }
 

@@ -51,7 +51,8 @@ struct Picture {
     View view;
 };
 
-// The drawing on a white image widthPx wide, as tall as the extents need.
+// The drawing on a white image widthPx wide, as tall as the extents need (both sides
+// shrunk for a very tall drawing); a null image when there is no memory for it.
 Picture renderImage(const Drawing& drawing, int widthPx);
 
 enum class PictureFormat { Png, Svg, Pdf };
