@@ -1,6 +1,9 @@
 // The calculation gate and the entry of the profile calculation.
 #include "kandoru/calc/calculation.h"
 
+#include "kandoru/calc/profile.h"
+#include "kandoru/calc/split.h"
+
 namespace kandoru {
 
 void formatWarning(Document& doc, common::Ui& ui) {
@@ -30,7 +33,10 @@ bool calculationGate(Document& doc, common::Ui& ui) {
 void runCalculation(Document& doc, common::Ui& ui) {
     if (!calculationGate(doc, ui)) return;
     if (doc.fgrid2.text(1, 1) == doc.settings.outletRoute) return;
-    // The split calculation and the profile passes follow here.
+    // The main pass runs even when the split calculation stopped with a message, but not
+    // on values too large for the tables.
+    if (splitCalculation(doc, ui, SplitButton::Ground) == SplitOutcome::NonFinite) return;
+    Judancalc(doc, ui);
 }
 
 }  // namespace kandoru

@@ -104,7 +104,8 @@ int firstBlank(const common::Table& t, int c) {
 
 namespace kandoru {
 
-void writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows, int c) {
+std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
+                                    int c) {
     std::vector<std::pair<double, size_t>> keys;
     keys.reserve(rows.size());
     for (size_t i = 0; i < rows.size(); ++i)
@@ -118,6 +119,10 @@ void writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows, in
             t.setText(r, col, std::move(row[static_cast<size_t>(col)]));
     }
     t.relabel();
+    std::vector<size_t> order;
+    order.reserve(static_cast<size_t>(n));
+    for (int r = 1; r <= n; ++r) order.push_back(keys[static_cast<size_t>(r - 1)].second);
+    return order;
 }
 
 void sortRowsByValue(common::Table& t, int first, int last, int c) {

@@ -56,8 +56,10 @@ int firstBlank(const common::Table& t, int c);
 namespace kandoru {
 
 // Writes rows (each cols() texts, index 0 unused) into data rows 1.. of a cleared table
-// in stable ascending order of the number in column c; relabels.
-void writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows, int c);
+// in stable ascending order of the number in column c; relabels. Returns, for each
+// written row from row 1 on, the index in rows it came from.
+std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
+                                    int c);
 
 // Stable ascending sort of data rows first..last by the number in column c; relabels.
 // For the work tables, whose cells carry no colour.

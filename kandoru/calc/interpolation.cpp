@@ -72,7 +72,7 @@ void Hokan(Document& doc, common::Ui& ui) {
     if (!lengthCheck(doc, ui)) return;
 
     // Along FGrid8: every split point before polyline point a lies on segment a - 1 .. a.
-    const std::string& gradientDigits = digitSetting(doc, kDigitGradient);
+    const std::optional<int> gradientDigits = digitCount(digitSetting(doc, kDigitGradient));
     int j = 1;
     bool done = false;
     for (int a = 2; a < f8.rows() && !done; ++a) {

@@ -27,22 +27,28 @@ namespace {
 constexpr int kFactor[] = {1, 10, 100, 1000, 10000};
 }
 
-std::optional<double> RoundToDigits(float value, std::string_view digits) {
-    auto d = digitCount(digits);
-    if (!d) return std::nullopt;
+std::optional<double> RoundToDigits(float value, std::optional<int> d) {
+    if (!d || *d < 0 || *d > 4) return std::nullopt;
     if (*d == 0) return std::floor(static_cast<double>(value) + 0.5);
     const int f = kFactor[*d];
     float product = value * static_cast<float>(f);  // single precision, as the value
     return std::floor(static_cast<double>(product) + 0.5) / static_cast<double>(f);
 }
 
-std::optional<double> RoundToDigits(double value, std::string_view digits) {
-    auto d = digitCount(digits);
-    if (!d) return std::nullopt;
+std::optional<double> RoundToDigits(double value, std::optional<int> d) {
+    if (!d || *d < 0 || *d > 4) return std::nullopt;
     if (*d == 0) return std::floor(value + 0.5);
     const int f = kFactor[*d];
     double product = value * static_cast<double>(f);
     return std::floor(product + 0.5) / static_cast<double>(f);
+}
+
+std::optional<double> RoundToDigits(float value, std::string_view digits) {
+    return RoundToDigits(value, digitCount(digits));
+}
+
+std::optional<double> RoundToDigits(double value, std::string_view digits) {
+    return RoundToDigits(value, digitCount(digits));
 }
 
 std::string formatRounded(std::optional<double> value) {

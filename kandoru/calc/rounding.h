@@ -23,6 +23,13 @@ std::optional<double> RoundToDigits(double value, std::string_view digits);
 template <class T>
 std::optional<double> RoundToDigits(T value, std::string_view digits) = delete;
 
+// The same with the digit setting read beforehand (digitCount), as a calculation does once
+// per run.
+std::optional<double> RoundToDigits(float value, std::optional<int> decimals);
+std::optional<double> RoundToDigits(double value, std::optional<int> decimals);
+template <class T>
+std::optional<double> RoundToDigits(T value, std::optional<int> decimals) = delete;
+
 // A rounded value as the tables show it: "0.##0", or "" when there is no value.
 std::string formatRounded(std::optional<double> value);
 

@@ -354,7 +354,7 @@ bool CopySet(Document& doc, common::Ui& ui) {
         float segment = cellFloat(doc, f8, u + 1, 3) - cellFloat(doc, f8, u, 3);
         putValue(doc, f8, u, 2, segment);
     }
-    const std::string& gradientDigits = digitSetting(doc, kDigitGradient);
+    const std::optional<int> gradientDigits = digitCount(digitSetting(doc, kDigitGradient));
     for (int u = 1; u + 1 < f8.rows() && !f8.text(u + 1, 4).empty(); ++u) {
         const float length = cellFloat(doc, f8, u, 2);
         if (length == 0) continue;

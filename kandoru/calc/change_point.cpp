@@ -1,0 +1,202 @@
+// Judanhenka: the change-point pass on FGrid6, and its results put back into the split
+// table, FGrid8 and the manhole table.
+//
+// Precision as in the main pass: cells are floats, settings doubles, each formula in the
+// order of its rule.
+#include "kandoru/calc/change_point.h"
+
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "common/numtext.h"
+#include "kandoru/calc/cell_values.h"
+#include "kandoru/calc/profile.h"
+#include "kandoru/calc/rounding.h"
+
+namespace kandoru {
+
+namespace {
+
+constexpr int kMaxRows = 1000;
+
+// Split-table column c goes to FGrid6 column kToWork[c].
+constexpr int kToWork[13] = {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14};
+
+bool isFixed(const std::string& mark) { return common::val(mark) == 10; }
+
+// Builds FGrid6 (steps 1 to 5) and returns, for split row j, the FGrid6 row of its copy
+// (index 0 unused).
+std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) {
+    const auto& sp = doc.fgrid2;
+    const auto& cps = doc.fgrid4;
+    auto& w = doc.fgrid6;
+    const std::string& outlet = doc.settings.outletRoute;
+    FGrid6midasi(doc);
+
+    const auto width = static_cast<size_t>(w.cols());
+    std::vector<common::Table::Row> rows(static_cast<size_t>(splitRows + changePoints),
+                                         common::Table::Row(width));
+    for (int r = 1; r <= splitRows; ++r) {
+        auto& row = rows[static_cast<size_t>(r - 1)];
+        for (int c = 1; c <= 12; ++c) row[static_cast<size_t>(kToWork[c])] = sp.text(r, c);
+        if (r == 1) {
+            row[3] = "0.000";
+        } else {
+            const float distance = common::valFloat(rows[static_cast<size_t>(r - 2)][3]) +
+                                   cellFloat(doc, sp, r - 1, 2);  // float
+            row[3] = valueText(doc, w, r, 3, distance);
+        }
+    }
+
+    // Each change point at its route's start plus its distance.
+    std::unordered_map<std::string_view, std::optional<float>> routeStart;
+    for (int c = 1; c <= changePoints; ++c) routeStart.emplace(cps.text(c, 1), std::nullopt);
+    for (int r = 1; r <= splitRows; ++r) {
+        const auto& row = rows[static_cast<size_t>(r - 1)];
+        auto it = routeStart.find(row[1]);
+        if (it != routeStart.end() && !it->second) it->second = common::valFloat(row[3]);
+        if (row[1] == outlet) break;
+    }
+    for (int c = 1; c <= changePoints; ++c) {
+        const int k = splitRows + c;
+        auto& row = rows[static_cast<size_t>(k - 1)];
+        row[1] = cps.text(c, 1) + "変";
+        const float distance =
+            cellFloat(doc, cps, c, 2) + routeStart[cps.text(c, 1)].value_or(0.0f);  // float
+        row[3] = valueText(doc, w, k, 3, distance);
+        row[4] = mask3Text(cps.text(c, 3));
+        row[11] = mask3Text(cps.text(c, 4));
+    }
+
+    const auto order = writeSortedRows(w, rows, 3);
+    const int total = static_cast<int>(order.size());
+    std::vector<int> workRow(static_cast<size_t>(splitRows) + 2, 0);
+    for (int k = 1; k <= total; ++k) {
+        const size_t from = order[static_cast<size_t>(k - 1)];
+        if (from < static_cast<size_t>(splitRows)) workRow[from + 1] = k;
+    }
+
+    // Lengths to the next row; the last row keeps its own.
+    for (int k = 1; k < total; ++k)
+        putValue(doc, w, k, 2, cellFloat(doc, w, k + 1, 3) - cellFloat(doc, w, k, 3));  // float
+    // A change point lies on the pipe of the split above it.
+    for (int k = 2; k <= total; ++k) {
+        if (order[static_cast<size_t>(k - 1)] < static_cast<size_t>(splitRows)) continue;
+        if (w.text(k, 5).empty()) w.setText(k, 5, w.text(k - 1, 5));
+        if (w.text(k, 6).empty()) w.setText(k, 6, w.text(k - 1, 6));
+    }
+    return workRow;
+}
+
+// The FGrid6 rows of each label in table order, for pairing the k-th occurrence of a
+// label in one table with its k-th occurrence in the other.
+std::unordered_map<std::string_view, std::vector<int>> rowsByLabel(const common::Table& t) {
+    std::unordered_map<std::string_view, std::vector<int>> rows;
+    for (int r = 1; r < t.rows() && !t.text(r, 1).empty(); ++r) rows[t.text(r, 1)].push_back(r);
+    return rows;
+}
+
+// The change-point pass proper over the splits (step 8).
+void designOnWorkTable(Document& doc, const std::vector<int>& workRow, int splitRows) {
+    auto& w = doc.fgrid6;
+    const SectionTable sections(doc);
+    const ProfileSettings s(doc);
+    const std::optional<int> digits = s.invertDigits;
+    Section sec;
+    float previousHeight = 0;
+    for (int j = 1; j <= splitRows; ++j) {
+        const int r = workRow[static_cast<size_t>(j)];
+        const int n = workRow[static_cast<size_t>(j + 1)];
+        if (r == 0 || n == 0) break;
+        if (w.text(r, 2).empty() || w.text(r, 5).empty() || w.text(r, 6).empty()) break;
+        previousHeight = sec.height;
+        sec = sections.lookup(w.text(r, 5), sec);
+        const float dr = cellFloat(doc, w, r, 3);
+        const float dn = cellFloat(doc, w, n, 3);
+        const float g = cellFloat(doc, w, r, 6);
+        const bool fixed = isFixed(w.text(r, 13)) || isFixed(w.text(r, 14));
+        const SplitCells cells{&w, r, 7, 8, j > 1 ? workRow[static_cast<size_t>(j - 1)] : 0, 8,
+                               cellFloat(doc, w, r, 4), cellFloat(doc, w, n, 4),
+                               dn - dr,  // float
+                               g, isFixed(w.text(r, 13)), isFixed(w.text(r, 14))};
+        designSplit(doc, s, cells, sec, previousHeight, /*first=*/j == 1);
+
+        const float D = sec.height, tT = sec.top;
+        auto start = [&] { return cellFloat(doc, w, r, 7); };
+        // The invert of change point c on the straight pipe from the split's start.
+        auto onPipe = [&](int c) {
+            const float dc = cellFloat(doc, w, c, 3);
+            return RoundToDigits(start() - (dc - dr) * g / 1000, digits);  // float
+        };
+        for (int c = r + 1; c < n; ++c) {
+            putValue(doc, w, c, 7, onPipe(c));
+            if (fixed) continue;  // a typed invert stands; its change points follow it
+            const float glc = cellFloat(doc, w, c, 4);
+            const float required = cellFloat(doc, w, c, 11);
+            if (glc - cellFloat(doc, w, c, 7) - D - tT < required) {  // float
+                putValue(doc, w, c, 7, RoundToDigits(glc - required - D - tT, digits));
+                const float inv = cellFloat(doc, w, c, 7);
+                const float dc = cellFloat(doc, w, c, 3);
+                putValue(doc, w, r, 8, RoundToDigits(inv - (dn - dc) * g / 1000, digits));
+                putValue(doc, w, r, 7, RoundToDigits(inv + (dc - dr) * g / 1000, digits));
+            }
+        }
+        for (int c = r + 1; c < n; ++c) putValue(doc, w, c, 7, onPipe(c));
+
+        const float gl0 = cells.groundStart, gl1 = cells.groundEnd;
+        putValue(doc, w, r, 9, RoundToDigits(gl0 - start() - D - tT, s.coverDigits));
+        putValue(doc, w, r, 10,
+                 RoundToDigits(gl1 - cellFloat(doc, w, r, 8) - D - tT, s.coverDigits));
+    }
+}
+
+// The adjusted inverts and covers back into the split table and FGrid8, and the manhole
+// results recomputed from them.
+void putBack(Document& doc, const std::vector<int>& workRow, int splitRows, int computedRows) {
+    auto& sp = doc.fgrid2;
+    auto& f8 = doc.fgrid8;
+    const auto& w = doc.fgrid6;
+    for (int j = 1; j <= splitRows; ++j) {
+        const int r = workRow[static_cast<size_t>(j)];
+        if (r == 0) continue;
+        for (int c = 6; c <= 9; ++c) sp.setText(j, c, w.text(r, c + 1));
+    }
+    const auto byLabel = rowsByLabel(w);
+    std::unordered_map<std::string_view, size_t> seen;
+    for (int q = 1; q < f8.rows() && !f8.text(q, 1).empty(); ++q) {
+        auto it = byLabel.find(f8.text(q, 1));
+        if (it == byLabel.end()) continue;
+        const size_t k = seen[it->first]++;
+        if (k < it->second.size()) f8.setText(q, 6, w.text(it->second[k], 7));
+    }
+
+    const SectionTable sections(doc);
+    const ProfileSettings s(doc);
+    Section sec;
+    for (int i = 1; i <= computedRows; ++i) {
+        sec = sections.lookup(sp.text(i, 4), sec);
+        manholeRow(doc, s, i, sec);
+    }
+    manholeDepths(doc);
+}
+
+}  // namespace
+
+bool Judanhenka(Document& doc, common::Ui& ui, int computedRows) {
+    const int splitRows = firstBlank(doc.fgrid2, 1) - 1;
+    const int changePoints = firstBlank(doc.fgrid4, 1) - 1;
+    if (splitRows + changePoints > kMaxRows) {
+        ui.message(common::Icon::Critical, "データエラー",
+                   "分割データと地盤変化点の合計が1000行を超えるため計算出来ません。");
+        return false;
+    }
+    const auto workRow = buildWorkTable(doc, splitRows, changePoints);
+    if (doc.fgrid2.text(2, 1).empty()) return true;
+    designOnWorkTable(doc, workRow, splitRows);
+    putBack(doc, workRow, splitRows, computedRows);
+    return true;
+}
+
+}  // namespace kandoru

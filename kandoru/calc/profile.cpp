@@ -1,0 +1,205 @@
+// Judancalc: the main pass of the profile calculation over the split table.
+//
+// Precision: a cell is read as a float, a setting of tab 0 as a double, and every formula
+// is written in the order of its rule so that C++'s promotions decide each operation:
+// float with float stays float, anything with a double becomes double.
+#include "kandoru/calc/profile.h"
+
+#include "common/numtext.h"
+#include "kandoru/calc/cell_values.h"
+#include "kandoru/calc/change_point.h"
+#include "kandoru/calc/rounding.h"
+
+namespace kandoru {
+
+SectionTable::SectionTable(const Document& doc) : doc_(doc) {
+    for (const common::Table* t : {&doc.format.circular, &doc.format.box})
+        for (int r = 1; r <= t->dataRows() && !t->text(r, 1).empty(); ++r)
+            entries_[t->text(r, 1)] = {t, r};
+}
+
+Section SectionTable::lookup(const std::string& code, const Section& previous) const {
+    auto it = entries_.find(code);
+    if (it == entries_.end()) return previous;
+    const common::Table& t = *it->second.first;
+    const int r = it->second.second;
+    Section s;
+    s.height = cellFloat(doc_, t, r, 2);
+    if (&t == &doc_.format.circular) {
+        s.top = s.bottom = cellFloat(doc_, t, r, 3);
+        s.excavation = cellFloat(doc_, t, r, 4);
+    } else {
+        s.top = cellFloat(doc_, t, r, 3);
+        s.bottom = cellFloat(doc_, t, r, 4);
+        s.excavation = cellFloat(doc_, t, r, 5);
+    }
+    return s;
+}
+
+ProfileSettings::ProfileSettings(const Document& doc)
+    : minCover(common::val(doc.settings.minCover)),
+      dropMm(common::val(doc.settings.manholeDrop)),
+      hinterland(common::val(doc.settings.hinterland)),
+      invertDigits(digitCount(digitSetting(doc, kDigitInvert))),
+      coverDigits(digitCount(digitSetting(doc, kDigitCover))),
+      excavationDigits(digitCount(digitSetting(doc, kDigitExcavation))) {}
+
+void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells& sp,
+                 const Section& sec, float previousHeight, bool first) {
+    common::Table& t = *sp.table;
+    const int i = sp.row;
+    auto start = [&] { return cellFloat(doc, t, i, sp.startCol); };
+    auto end = [&] { return cellFloat(doc, t, i, sp.endCol); };
+    auto previousEnd = [&] { return cellFloat(doc, t, sp.prevRow, sp.prevEndCol); };
+    auto setStart = [&](auto v) { putValue(doc, t, i, sp.startCol, v); };
+    auto setEnd = [&](auto v) { putValue(doc, t, i, sp.endCol, v); };
+    const float gl0 = sp.groundStart;
+    const float gl1 = sp.groundEnd;
+    const float L = sp.length;
+    const float g = sp.gradient;
+    const float D = sec.height;
+    const float tT = sec.top;
+    const std::optional<int> digits = s.invertDigits;
+
+    // Crown and cover rules: a size change joins the crowns, never above the minimum cover.
+    auto crownAndCover = [&] {
+        if (start() + D > previousEnd() + previousHeight)                      // float sums
+            setStart(RoundToDigits(previousEnd() + previousHeight - D, digits));  // float
+        if (s.minCover > gl0 - start() - D - tT)                               // float vs double
+            setStart(RoundToDigits(gl0 - s.minCover - D - tT, digits));         // double
+    };
+
+    if (sp.startFixed || sp.endFixed) {
+        if (sp.startFixed) setEnd(RoundToDigits(start() - L * g / 1000, digits));  // float
+        if (sp.endFixed) setStart(RoundToDigits(end() + L * g / 1000, digits));    // float
+        return;
+    }
+
+    const float slope = g / 1000;  // float
+    if ((gl0 - gl1) / L >= slope) {
+        // The ground falls at least as steeply as the pipe: the downstream end governs.
+        setEnd(gl1 - s.minCover - D - tT);  // double, not rounded
+        setStart(RoundToDigits(end() + L * g / 1000, digits));  // float
+        if (s.hinterland != 0 && s.hinterland < start()) {
+            setStart(RoundToDigits(s.hinterland, digits));  // double
+            setEnd(RoundToDigits(start() - L * g / 1000, digits));
+        }
+        if (first) return;
+        if (previousEnd() < start()) {
+            setStart(RoundToDigits(previousEnd() - s.dropMm / 1000, digits));  // double
+            if (previousHeight != D) crownAndCover();
+            setEnd(RoundToDigits(start() - L * g / 1000, digits));
+        }
+        return;
+    }
+
+    // The ground falls less steeply than the pipe, or rises: the upstream end governs.
+    setStart(RoundToDigits(gl0 - s.minCover - D - tT, digits));  // double
+    if (s.hinterland != 0 && s.hinterland < start())
+        setStart(RoundToDigits(s.hinterland, digits));
+    if (!first) {
+        if (previousEnd() < start())
+            setStart(RoundToDigits(previousEnd() - s.dropMm / 1000, digits));  // double
+        if (previousHeight != D) crownAndCover();
+    }
+    setEnd(RoundToDigits(start() - L * g / 1000, digits));  // float
+}
+
+void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& sec) {
+    const auto& sp = doc.fgrid2;
+    auto& mh = doc.fgrid3;
+    const float start = cellFloat(doc, sp, i, 6);
+    const float end = cellFloat(doc, sp, i, 7);
+    const float gl0 = cellFloat(doc, sp, i, 3);
+    const float gl1 = cellFloat(doc, sp, i + 1, 3);
+    if (i == 1) {
+        if (s.hinterland != 0) putValue(doc, mh, i, 5, s.hinterland - start);  // double
+    } else {
+        putValue(doc, mh, i, 5, cellFloat(doc, sp, i - 1, 7) - start);  // float
+    }
+    // The bracket is formed in double precision and rounded to single precision.
+    const auto base = [&](float invert) {
+        return static_cast<float>(static_cast<double>(invert) - static_cast<double>(sec.bottom) -
+                                  static_cast<double>(sec.excavation));
+    };
+    putValue(doc, mh, i, 6, RoundToDigits(gl0 - base(start), s.excavationDigits));
+    putValue(doc, mh, i, 7, RoundToDigits(gl1 - base(end), s.excavationDigits));
+}
+
+void manholeDepths(Document& doc) {
+    const auto& sp = doc.fgrid2;
+    auto& mh = doc.fgrid3;
+    const std::string& outlet = doc.settings.outletRoute;
+    for (int r = 1; r < sp.rows() && !sp.text(r, 1).empty(); ++r) {
+        mh.setText(r, 1, sp.text(r, 1));
+        if (sp.text(r, 6).empty()) break;
+        if (sp.text(r, 1) != outlet)
+            putValue(doc, mh, r, 8, cellFloat(doc, sp, r, 3) - cellFloat(doc, sp, r, 6));
+        else
+            putValue(doc, mh, r, 8, cellFloat(doc, sp, r, 3) - cellFloat(doc, sp, r - 1, 7));
+    }
+}
+
+namespace {
+
+bool isFixed(const std::string& mark) { return common::val(mark) == 10; }
+
+// The main pass; the number of split rows it computed, or -1 when the symbol check
+// stopped it.
+int mainPass(Document& doc, common::Ui& ui) {
+    auto& sp = doc.fgrid2;
+    const SectionTable sections(doc);
+    for (int r = 1; r < sp.rows() && !sp.text(r, 4).empty(); ++r) {
+        if (sections.known(sp.text(r, 4))) continue;
+        ui.message(common::Icon::Critical, "管記号エラー",
+                   "管記号の　" + std::to_string(r) + "　行目のコード名は登録されていません。");
+        return -1;
+    }
+
+    const ProfileSettings s(doc);
+    Section sec;
+    float previousHeight = 0;
+    int i = 1;
+    for (; i < sp.rows(); ++i) {
+        if (sp.text(i, 2).empty() || sp.text(i, 4).empty() || sp.text(i, 5).empty()) break;
+        previousHeight = sec.height;
+        sec = sections.lookup(sp.text(i, 4), sec);
+        const SplitCells cells{&sp, i, 6, 7, i - 1, 7,
+                               cellFloat(doc, sp, i, 3), cellFloat(doc, sp, i + 1, 3),
+                               cellFloat(doc, sp, i, 2), cellFloat(doc, sp, i, 5),
+                               isFixed(doc.startMark(i)), isFixed(doc.endMark(i))};
+        designSplit(doc, s, cells, sec, previousHeight, /*first=*/i == 1);
+        // Covers from the inverts as they now stand.
+        const float gl0 = cells.groundStart, gl1 = cells.groundEnd;
+        const float D = sec.height, tT = sec.top;
+        putValue(doc, sp, i, 8,
+                 RoundToDigits(gl0 - cellFloat(doc, sp, i, 6) - D - tT, s.coverDigits));
+        putValue(doc, sp, i, 9,
+                 RoundToDigits(gl1 - cellFloat(doc, sp, i, 7) - D - tT, s.coverDigits));
+        manholeRow(doc, s, i, sec);
+    }
+    manholeDepths(doc);
+    return i - 1;
+}
+
+bool anyChangePoint(const Document& doc) {
+    for (int r = 1; r <= doc.fgrid4.dataRows(); ++r)
+        if (!doc.fgrid4.text(r, 1).empty()) return true;
+    return false;
+}
+
+}  // namespace
+
+bool Judancalc(Document& doc, common::Ui& ui) {
+    try {
+        const int computed = mainPass(doc, ui);
+        if (computed < 0) return false;
+        if (anyChangePoint(doc)) return Judanhenka(doc, ui, computed);
+        return true;
+    } catch (const NonFiniteValue& where) {
+        reportNonFinite(ui, where);
+        return false;
+    }
+}
+
+}  // namespace kandoru

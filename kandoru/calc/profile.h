@@ -1,0 +1,83 @@
+// The longitudinal profile calculation (縦断計算), main pass `Judancalc`: invert levels of
+// every split under the minimum-cover, hinterland, manhole-drop and crown rules, then the
+// covers, manhole drops, excavation depths and manhole depths.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+
+#include "common/table.h"
+#include "common/ui.h"
+#include "kandoru/document.h"
+
+namespace kandoru {
+
+// Section of a pipe symbol, in metres: inner height D, top and bottom thickness tT and tB,
+// excavation height E. A circular pipe has tT = tB = its wall thickness.
+struct Section {
+    float height = 0;
+    float top = 0;
+    float bottom = 0;
+    float excavation = 0;
+};
+
+// The code names of the format's circular and box section tables, each list ending at its
+// first blank code name. The last entry of a name wins, a box entry over a circular one.
+class SectionTable {
+  public:
+    explicit SectionTable(const Document& doc);
+    bool known(const std::string& code) const { return entries_.count(code) > 0; }
+    // The section of a known code; an unknown code keeps `previous`, as a search that
+    // finds nothing leaves the values it held.
+    Section lookup(const std::string& code, const Section& previous) const;
+
+  private:
+    const Document& doc_;
+    std::unordered_map<std::string_view, std::pair<const common::Table*, int>> entries_;
+};
+
+// The settings of the calculation: fields typed on tab 0 are read in double precision.
+struct ProfileSettings {
+    explicit ProfileSettings(const Document& doc);
+    double minCover;    // m
+    double dropMm;      // manhole drop, mm
+    double hinterland;  // hinterland inflow height, m; 0 switches its rule off
+    std::optional<int> invertDigits, coverDigits, excavationDigits;  // read once per run
+};
+
+// One split as the design rules see it: where its inverts stand and what they depend on.
+// The inverts are written at once and read back from their cells as text.
+struct SplitCells {
+    common::Table* table;
+    int row;
+    int startCol, endCol;     // start and end invert
+    int prevRow, prevEndCol;  // the previous split's end invert (prevRow 0: none)
+    float groundStart, groundEnd;  // GL0, GL1
+    float length;                  // L, m
+    float gradient;                // g, per mille
+    bool startFixed, endFixed;     // typed inverts (mark 10)
+};
+
+// The design rules for one split (fixed inverts; free design downstream- or upstream-
+// governed; hinterland; manhole drop; crown and cover rules where the size changes).
+// `first` is the first split of the chain; `previousHeight` is the previous split's D.
+void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells& split,
+                 const Section& section, float previousHeight, bool first);
+
+// Manhole row i from the split table: drop (column 5), "上掘削" (6) and "下掘削" (7).
+void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& section);
+
+// "人孔深" of every split row down to the first blank label (labels into column 1),
+// stopping at the first blank start invert.
+void manholeDepths(Document& doc);
+
+// Judancalc: the symbol check, then the design of every split down to the first row
+// without length, pipe symbol or gradient, then the manhole depths and, when the
+// change-point table has a route number in any row, the change-point pass. A value that
+// is not finite stops it with a message. Returns false when a message ended it.
+bool Judancalc(Document& doc, common::Ui& ui);
+
+}  // namespace kandoru
