@@ -70,10 +70,9 @@ void readFormat(Document& doc, std::string_view bytes) {
         if (f.item(n).empty()) f.setItem(n, "0");
 }
 
-bool loadFormat(Document& doc, const std::filesystem::path& path) {
+void loadFormatBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes) {
     doc.formatPath = path;
-    auto bytes = common::readFileBytes(path);
-    readFormat(doc, bytes ? std::string_view(*bytes) : std::string_view());
+    readFormat(doc, bytes);
 
     const std::string name = pathText(path.filename());
     doc.settings.formatField = name;
@@ -85,13 +84,24 @@ bool loadFormat(Document& doc, const std::filesystem::path& path) {
     const auto& circular = doc.format.circular;
     for (int n = 1; n <= circular.dataRows() && !circular.text(n, 1).empty(); ++n)
         doc.pipeCodes.setText(n, 0, circular.text(n, 1));
+}
+
+bool loadFormat(Document& doc, const std::filesystem::path& path) {
+    auto bytes = common::readFileBytes(path);
+    loadFormatBytes(doc, path, bytes ? std::string_view(*bytes) : std::string_view());
     return bytes.has_value();
 }
 
 bool formatIntake(Document& doc, common::Ui& ui) {
     auto path = ui.openFileName(kFormatOpenTitle, kOsbFilter, doc.settings.formatField);
     if (!path || path->empty()) return false;
-    loadFormat(doc, *path);
+    // A file that cannot be read at all would empty the format data.
+    auto bytes = common::readFileBytes(*path);
+    if (!bytes) {
+        ui.message(common::Icon::Critical, kReadErrorTitle, readErrorText(*path));
+        return false;
+    }
+    loadFormatBytes(doc, *path, *bytes);
     runCalculation(doc, ui);
     doc.setCurrentTab(kTabSettings, ui);
     return true;

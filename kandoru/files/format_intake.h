@@ -24,10 +24,12 @@ void readFormat(Document& doc, std::string_view bytes);
 // the format file field and status-bar panel 2, the format-loaded flag and the pipe code
 // list. False when the file cannot be read (it then counts as empty, as a short file).
 bool loadFormat(Document& doc, const std::filesystem::path& path);
+// The same with the file's bytes already read.
+void loadFormatBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes);
 
 // The double-click on the format file field: the dialog (offering the field's text),
-// loadFormat, then the calculation gate and calculation, then tab 0. False when the
-// dialog was cancelled.
+// loadFormat, then the calculation gate and calculation, then tab 0. A file that cannot be
+// read at all is reported and changes nothing. False when nothing was read.
 bool formatIntake(Document& doc, common::Ui& ui);
 
 }  // namespace kandoru

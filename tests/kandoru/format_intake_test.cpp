@@ -59,6 +59,19 @@ TEST(FormatIntake, CancelChangesNothing) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(FormatIntake, AFileThatCannotBeReadIsReportedAndChangesNothing) {
+    Document doc;
+    ASSERT_TRUE(kandoru::loadFormat(doc, testData("kandoru/format_twelve.osb")));
+    FakeUi ui;
+    const auto missing = testData("kandoru/no_such_file.osb");
+    ui.openFiles.push_back(missing);
+    EXPECT_FALSE(kandoru::formatIntake(doc, ui));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "読み込みエラー",
+                                              "ファイルを開けませんでした。\r\n" + missing.string()}));
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ200");
+    EXPECT_EQ(doc.settings.formatField, "format_twelve.osb");
+}
+
 TEST(FormatIntake, ShortOrGarbledFileLeavesRowsBlankAndKeepsUnreadSettings) {
     Document doc;
     ASSERT_TRUE(kandoru::loadFormat(doc, testData("kandoru/format_twelve.osb")));

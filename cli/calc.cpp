@@ -1,0 +1,77 @@
+// gesui calc: a profile data file calculated with a format file, as "縦断計算" does in the
+// editor, without a window.
+#include <iostream>
+#include <memory>
+
+#include "cli/cli_ui.h"
+#include "cli/command.h"
+#include "common/textfile.h"
+#include "kandoru/calc/calculation.h"
+#include "kandoru/document.h"
+#include "kandoru/files/format_intake.h"
+#include "kandoru/files/osa_file.h"
+#include "kandoru/files/table_dump.h"
+
+namespace {
+
+struct CalcArgs {
+    std::string profile;
+    std::string format;
+    std::string tables;
+    std::string save;
+};
+
+void reportSaveFailure(cli::CliUi& ui, const std::filesystem::path& path,
+                       const std::string& why) {
+    ui.message(common::Icon::Critical, "保存エラー",
+               "ファイルを保存できませんでした。\r\n" + kandoru::pathText(path));
+    std::cerr << "  (" << why << ")\n";
+}
+
+int runCalc(const CalcArgs& a) {
+    cli::CliUi ui(std::cerr);
+    kandoru::Document doc;
+    // The open command and the format intake, each without its closing calculation.
+    if (!kandoru::loadProfile(doc, a.profile)) {
+        std::cerr << "gesui calc: cannot read " << a.profile << '\n';
+        return cli::kExitBadInput;
+    }
+    if (!kandoru::loadFormat(doc, a.format)) {
+        std::cerr << "gesui calc: cannot read " << a.format << '\n';
+        return cli::kExitBadInput;
+    }
+    kandoru::runCalculation(doc, ui);
+
+    if (!a.tables.empty()) {
+        if (auto w = common::writeFileAtomic(a.tables, kandoru::dumpTables(doc)); !w)
+            reportSaveFailure(ui, a.tables, w.error);
+    }
+    if (!a.save.empty()) {
+        if (auto w = kandoru::FileSave2(doc, a.save); !w) reportSaveFailure(ui, a.save, w.error);
+    }
+    return ui.warned() ? cli::kExitWarned : cli::kExitOk;
+}
+
+const cli::RegisterCommand registerCalc(10, [](CLI::App& app, int* status) {
+    auto a = std::make_shared<CalcArgs>();
+    CLI::App* sub = app.add_subcommand(
+        "calc",
+        "Calculates a profile data file (*.osa) with a format file (*.osb) as the editor's "
+        "\"縦断計算\" does: the profile is read as \"開く\" reads it and the format as a "
+        "double-click on the format field reads it, then the calculation gate, the split "
+        "calculation with the ground interpolation and the profile passes run once. Every "
+        "message box is printed on standard error as one line \"title: text\"; questions "
+        "are answered Yes.\n"
+        "Exit status: 0 no warning, 1 a critical or exclamation message was shown, 2 bad "
+        "arguments or an input file that cannot be read.");
+    sub->add_option("PROFILE", a->profile, "profile data file (*.osa)")->required();
+    sub->add_option("FORMAT", a->format, "format file (*.osb)")->required();
+    sub->add_option("--tables", a->tables,
+                    "writes the tables FGrid1 to FGrid8 after the calculation, one line "
+                    "\"FGridN<TAB>row<TAB>column 1<TAB>...<TAB>last column\" per data row "
+                    "with any text, UTF-8 with LF");
+    sub->add_option("--save", a->save, "saves the calculated profile data file (*.osa)");
+    sub->callback([a, status] { *status = runCalc(*a); });
+});
+
+}  // namespace
