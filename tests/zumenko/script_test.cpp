@@ -7,7 +7,9 @@
 #include <regex>
 
 #include "common/numtext.h"
+#include "common/records.h"
 #include "common/sjis.h"
+#include "common/textfile.h"
 #include "fixtures.h"
 #include "support/golden.h"
 #include "zumenko/intake.h"
@@ -149,6 +151,25 @@ TEST(Script, GoldenScriptsOfTheSample) {
         std::string script = generateScript(doc, opt);
         expectWellFormed(script);
         EXPECT_TRUE(testing_support::matchesGolden(golden, cp932(script)));
+    }
+}
+
+// The sample profile drawn with the example format file's drawing settings (lines
+// 301-314 of the file: A1, H = 500, V = 100, leaders fitted to their labels).
+TEST(Script, GoldenScriptsWithTheExampleFormat) {
+    auto lines = common::readCp932Lines(testing_support::examplesDir() / "standard.osb");
+    ASSERT_TRUE(lines && lines->size() >= 314);
+    Drawing doc = sampleDrawing();
+    for (int g = 1; g <= 14; ++g) {
+        common::Record rec = common::parseRecord((*lines)[static_cast<size_t>(300 + g - 1)]);
+        for (size_t k = 0; k < rec.size(); ++k) doc.format.setValue(g, static_cast<int>(k) + 1, rec[k].text);
+    }
+    ASSERT_EQ(doc.format.value(12, 1), "1");
+    for (bool forward : {true, false}) {
+        std::string script = generateScript(doc, automatic(forward));
+        expectWellFormed(script);
+        EXPECT_TRUE(testing_support::matchesGolden(
+            forward ? "zumenko/standard_auto.txt" : "zumenko/standard_reverse_auto.txt", cp932(script)));
     }
 }
 
