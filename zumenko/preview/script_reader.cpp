@@ -75,23 +75,18 @@ public:
     explicit Tokens(std::string_view s) : s_(s) {}
     // The next token; empty when two blanks meet or the line ends.
     std::string_view next() {
-        if (pos_ >= s_.size()) {
-            done_ = true;
-            return {};
-        }
+        if (pos_ >= s_.size()) return {};
         auto blank = s_.find(' ', pos_);
         std::string_view tok;
         if (blank == std::string_view::npos) {
             tok = s_.substr(pos_);
             pos_ = s_.size();
-            done_ = true;
         } else {
             tok = s_.substr(pos_, blank - pos_);
             pos_ = blank + 1;
         }
         return tok;
     }
-    bool atEnd() const { return done_ || pos_ >= s_.size(); }
     std::string_view rest() const { return pos_ < s_.size() ? s_.substr(pos_) : std::string_view{}; }
     // True when nothing but blanks (AutoCAD's Enters) follows.
     bool onlyBlanksLeft() const { return allOf(rest(), ' '); }
@@ -99,7 +94,6 @@ public:
 private:
     std::string_view s_;
     size_t pos_ = 0;
-    bool done_ = false;
 };
 
 class Reader {
