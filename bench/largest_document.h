@@ -32,7 +32,7 @@ public:
 inline std::string mm(double metres) { return common::formatMask(metres, 3); }
 
 // Routes of 40 m in four 10 m splits (three of them in five 8 m splits), the ground
-// falling 0.1 m per route with a dip at each route's change point, 250 mm pipes at 5 ‰.
+// falling 0.1 m per route with a dip at each route's change point, φ250 pipes at 5 ‰.
 inline kandoru::Document largestDocument() {
     kandoru::Document doc;
     auto& s = doc.settings;
@@ -41,9 +41,10 @@ inline kandoru::Document largestDocument() {
     s.minCover = "1.2";
     s.manholeDrop = "20";
     s.hinterland = "0";
-    doc.format.circular.setText(1, 1, "250");
+    // The pipe of the example format file examples/standard.osb.
+    doc.format.circular.setText(1, 1, "φ250");
     doc.format.circular.setText(1, 2, "0.250");
-    doc.format.circular.setText(1, 3, "0.025");
+    doc.format.circular.setText(1, 3, "0.028");
     doc.format.circular.setText(1, 4, "0.100");
     doc.formatLoaded = true;
     int splitRow = 0;
@@ -60,7 +61,7 @@ inline kandoru::Document largestDocument() {
             ++splitRow;
             doc.fgrid2.setText(splitRow, 1, k == 0 ? route : route + "-" + std::to_string(k));
             doc.fgrid2.setText(splitRow, 2, splits == 5 ? "8.000" : "10.000");
-            doc.fgrid2.setText(splitRow, 4, "250");
+            doc.fgrid2.setText(splitRow, 4, "φ250");
             doc.fgrid2.setText(splitRow, 5, "5.000");
         }
         const int points = r == 1 ? 2 : 1;
