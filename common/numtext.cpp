@@ -163,10 +163,53 @@ std::string plain(const Decimal& d, int minDecimals) {
     return std::string(out, static_cast<size_t>(o));
 }
 
+// The digits of units scaled by 10^decimals (a whole number) as a mask text.
+std::string fixedText(bool negative, unsigned long long units, int decimals) {
+    char buf[48];
+    int i = sizeof buf;
+    int written = 0;
+    do {
+        if (written == decimals && decimals > 0) buf[--i] = '.';
+        buf[--i] = static_cast<char>('0' + units % 10);
+        units /= 10;
+        ++written;
+    } while (units > 0 || written <= decimals);
+    if (negative) buf[--i] = '-';
+    return std::string(buf + i, sizeof buf - static_cast<size_t>(i));
+}
+
+// The mask text without the decimal digits, when the value lies so far from a rounding
+// half that its shortest text (within half an ulp of a float, within 5e-15 relative of a
+// double for 15 digits) must round the same way as the value itself. False otherwise.
+template <typename T>
+bool quickMask(T x, int decimals, std::string& out) {
+    if (decimals < 0 || decimals > 6) return false;
+    double scale = 1;
+    for (int d = 0; d < decimals; ++d) scale *= 10;
+    const double ax = std::fabs(static_cast<double>(x));
+    if (!(ax < 1e9)) return false;
+    const double y = ax * scale;  // exact for a float (24 + 20 bits), within 2^-53 for a double
+    double margin;
+    if constexpr (sizeof(T) == 4) {
+        margin = (std::nextafter(static_cast<float>(ax), INFINITY) - static_cast<float>(ax)) * scale;
+    } else {
+        margin = y * 6e-15;
+    }
+    margin = margin * 1.01 + 1e-300;
+    const double whole = std::floor(y);
+    const double frac = y - whole;
+    if (std::fabs(frac - 0.5) <= margin) return false;
+    const auto units = static_cast<unsigned long long>(frac > 0.5 ? whole + 1 : whole);
+    out = fixedText(x < 0 && units != 0, units, decimals);
+    return true;
+}
+
 template <typename T>
 std::string maskImpl(T x, int decimals) {
     if (!std::isfinite(x)) x = 0;
     if (decimals > 40) decimals = 40;  // the buffers of plain()
+    std::string quick;
+    if (quickMask(x, decimals, quick)) return quick;
     return plain(roundTo(decimalOf(x), decimals), decimals);
 }
 
@@ -210,7 +253,52 @@ bool exactDecimal(std::string_view s, T& out) {
 
 }  // namespace
 
+namespace {
+
+// One pass over the usual cell text (blanks, sign, digits with at most one point, no
+// exponent) when it is exact in T; false sends the text to the full reading.
+template <typename T>
+bool quickValue(std::string_view s, T& out) {
+    constexpr unsigned long long kMaxMantissa = sizeof(T) == 4 ? (1ull << 24) : (1ull << 53);
+    constexpr int kMaxPower = sizeof(T) == 4 ? 10 : 22;
+    size_t i = 0, n = s.size();
+    while (i < n && (s[i] == ' ' || s[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < n && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    unsigned long long mantissa = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        const char c = s[i];
+        if (c >= '0' && c <= '9') {
+            if (mantissa > kMaxMantissa / 10) return false;
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            ++digits;
+            if (point) ++decimals;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            if (c == 'e' || c == 'E') return false;  // perhaps an exponent
+            break;
+        }
+    }
+    if (digits == 0) {
+        out = 0;
+        return true;
+    }
+    if (mantissa > kMaxMantissa || decimals > kMaxPower) return false;
+    T power = 1;
+    for (int d = 0; d < decimals; ++d) power *= 10;
+    const T v = static_cast<T>(mantissa) / power;
+    out = negative ? -v : v;
+    return true;
+}
+
+}  // namespace
+
 double val(std::string_view text) {
+    double quick;
+    if (quickValue(text, quick)) return quick;
     size_t start = skipBlanks(text);
     size_t len = numericPrefix(text, start);
     if (len == 0) return 0.0;
@@ -221,6 +309,8 @@ double val(std::string_view text) {
 }
 
 float valFloat(std::string_view text) {
+    float quick;
+    if (quickValue(text, quick)) return quick;
     size_t start = skipBlanks(text);
     size_t len = numericPrefix(text, start);
     if (len == 0) return 0.0f;
