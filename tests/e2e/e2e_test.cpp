@@ -4,10 +4,14 @@
 
 #include <QProcess>
 
+#include "cli/cli_ui.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
 #include "e2e/fixture.h"
+#include "kandoru/calc/calculation.h"
+#include "kandoru/files/format_intake.h"
 #include "kandoru/files/handoff.h"
+#include "kandoru/files/osa_file.h"
 #include "support/fake_ui.h"
 #include "support/golden.h"
 #include "zumenko/intake.h"
@@ -57,10 +61,18 @@ public:
 
 }  // namespace
 
-TEST(EndToEnd, EditorHandsOffAndTheDrawingProgramDrawsTheWholeLine) {
+TEST(EndToEnd, EditorHandsOffAnExampleAndTheDrawingProgramDrawsTheWholeLine) {
     testing_support::TempDir home;
     testing_support::ScopedHome scoped(home.path());
-    kandoru::Document doc = e2e::calculatedDocument();
+    // The example opened, its format read and "縦断計算" run, as a user would.
+    kandoru::Document doc;
+    ASSERT_TRUE(kandoru::loadProfile(doc, testing_support::examplesDir() / "three_routes.osa"));
+    ASSERT_TRUE(kandoru::loadFormat(doc, testing_support::examplesDir() / "standard.osb"));
+    std::ostringstream calcMessages;
+    cli::CliUi calcUi(calcMessages);
+    kandoru::runCalculation(doc, calcUi);
+    ASSERT_FALSE(calcUi.warned()) << calcMessages.str();
+
     StartingUi ui;
     ui.home = home.path();
     kandoru::drawingHandoff(doc, ui);
@@ -71,6 +83,10 @@ TEST(EndToEnd, EditorHandsOffAndTheDrawingProgramDrawsTheWholeLine) {
     EXPECT_NE(ui.run.err.find("作図手順: 作図コマンドがクリップボードにコピーされました。"),
               std::string::npos)
         << ui.run.err;
+
+    auto handoff = common::readFileBytes(home / "XTemp.txt");
+    ASSERT_TRUE(handoff);
+    EXPECT_TRUE(testing_support::matchesGolden("e2e/handoff_three_routes.txt", *handoff));
 
     auto script = common::readFileBytes(home / "JTemp.txt");
     auto clipboard = common::readFileBytes(home / "clipboard.txt");
