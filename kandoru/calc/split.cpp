@@ -133,13 +133,16 @@ std::vector<PlannedRoute> planRoutes(const Document& doc) {
 }
 
 // The checks that keep the split rows inside the tables, before anything is written:
-// every split count a number of at least one split, at most 1000 split rows, and split
+// every split count a whole number of at least one split, at most 1000 split rows, and split
 // rows and change points together within the merged work tables.
 bool sizeChecks(const Document& doc, common::Ui& ui) {
     const auto plan = planRoutes(doc);
     long long total = 0;
     for (const auto& p : plan) {
-        if (!common::hasNumber(p.count) || splitCount(p.count) < 1) {
+        // A fraction would leave a split row unlabelled in the middle of the table, where
+        // every scan stops.
+        const double count = common::val(p.count);
+        if (!common::hasNumber(p.count) || count != std::nearbyint(count) || count < 1) {
             ui.message(Icon::Critical, "分割数入力エラー",
                        "路線基本データの　" + rowText(p.row) + "　行目の分割数が正しくありません。");
             return false;
