@@ -122,3 +122,37 @@ TEST(DrawCli, OutputFileAndFailures) {
 }
 
 }  // namespace
+
+namespace {
+
+// The example profiles calculated by gesui run, then drawn in each direction and mode.
+TEST(DrawCli, ExampleProfilesInEveryMode) {
+    TempDir dir;
+    const auto examples = testing_support::examplesDir();
+    const std::pair<const char*, std::vector<std::pair<std::string, const char*>>> cases[] = {
+        {"three_routes",
+         {{"", "example_three_routes_auto.txt"},
+          {" --reverse", "example_three_routes_reverse_auto.txt"},
+          {" --from 2 --to 5", "example_three_routes_layout.txt"},
+          {" --from 2 --to 5 --dl 10 --reverse --pipe-wall --no-frame",
+           "example_three_routes_reverse_layout.txt"}}},
+        {"long_line",
+         {{" --from 3 --to 8", "example_long_line_layout.txt"},
+          {" --from 3 --to 8 --reverse", "example_long_line_reverse_layout.txt"}}},
+    };
+    for (auto& [name, draws] : cases) {
+        SCOPED_TRACE(name);
+        const auto out = dir / name;
+        ProcessResult r = gesui("run " + quoted(examples / (std::string(name) + ".osa")) + " " +
+                                quoted(examples / "standard.osb") + " -o " + quoted(out));
+        ASSERT_EQ(r.status, 0) << r.err;
+        for (auto& [args, golden] : draws) {
+            r = gesui("draw " + quoted(out / "XTemp.txt") + args);
+            EXPECT_EQ(r.status, 0) << args << ": " << r.err;
+            EXPECT_TRUE(testing_support::matchesGolden(std::string("zumenko/") + golden, r.out)) << args;
+            if (args.empty()) EXPECT_EQ(common::readFileBytes(out / "JTemp.txt"), r.out);
+        }
+    }
+}
+
+}  // namespace
