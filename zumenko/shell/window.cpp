@@ -26,6 +26,11 @@
 namespace zumenko {
 namespace {
 
+// The layout fields hold what the user typed; a field that is no number is reported.
+constexpr const char* kLayoutTitle = "作図レイアウト";
+constexpr const char* kStationNumberText = "起点番号と終点番号には測点の番号を数字で入力してください。";
+constexpr const char* kDatumLevelText = "ＤＬ(m)には基準高を数字で入力してください。";
+
 template <class W>
 W* named(W* w, const char* name) {
     w->setObjectName(QString::fromLatin1(name));
@@ -141,14 +146,12 @@ std::optional<DrawOptions> DrawingWindow::options(bool automatic) {
     auto s = parseStationNumber(gui::ss(startNo_->text()));
     auto e = parseStationNumber(gui::ss(endNo_->text()));
     if (!s || !e) {
-        ui_.message(common::Icon::Exclamation, "作図レイアウト",
-                    "起点番号と終点番号には測点の番号を数字で入力してください。");
+        ui_.message(common::Icon::Exclamation, kLayoutTitle, kStationNumberText);
         return std::nullopt;
     }
     auto dl = parseDatumLevel(gui::ss(datum_->text()));
     if (!dl) {
-        ui_.message(common::Icon::Exclamation, "作図レイアウト",
-                    "ＤＬ(m)には基準高を数字で入力してください。");
+        ui_.message(common::Icon::Exclamation, kLayoutTitle, kDatumLevelText);
         return std::nullopt;
     }
     opt.startNo = *s;
@@ -162,13 +165,12 @@ void DrawingWindow::layoutCommand() {
     auto s = parseStationNumber(gui::ss(startNo_->text()));
     auto e = parseStationNumber(gui::ss(endNo_->text()));
     if (!s || !e) {
-        ui_.message(common::Icon::Exclamation, "作図レイアウト",
-                    "起点番号と終点番号には測点の番号を数字で入力してください。");
+        ui_.message(common::Icon::Exclamation, kLayoutTitle, kStationNumberText);
         return;
     }
     LayoutResult r = layoutButton(doc_, *s, *e);
     if (!r.ok) {
-        ui_.message(common::Icon::Critical, "作図レイアウト", "作図データに区間がありません。");
+        ui_.message(common::Icon::Critical, kLayoutTitle, "作図データに区間がありません。");
         return;
     }
     startNo_->setText(QString::number(r.startNo));
