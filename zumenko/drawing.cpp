@@ -13,9 +13,13 @@ int FormatRecord::itemNumber(int g, int k) {
     return n + k;
 }
 
-const std::string& FormatRecord::value(int g, int k) const { return item(itemNumber(g, k)); }
+const std::string& FormatRecord::value(int g, int k) const {
+    return item(itemNumber(g, k));
+}
 
-double FormatRecord::number(int g, int k) const { return common::val(value(g, k)); }
+double FormatRecord::number(int g, int k) const {
+    return common::val(value(g, k));
+}
 
 void FormatRecord::setValue(int g, int k, std::string text) {
     setItem(itemNumber(g, k), std::move(text));
@@ -33,9 +37,9 @@ void FormatRecord::setItem(int n, std::string text) {
 }
 
 Drawing::Drawing() {
-    for (common::Table* t : {&routes, &split, &changePoints, &manholes, &fgrid7, &fgrid8, &fgrid5,
-                             &circular, &box, &manholeTypes, &fgrid10, &fgrid11, &fgrid12,
-                             &fgrid13, &fgrid14})
+    for (common::Table* t :
+         {&routes, &split, &changePoints, &manholes, &fgrid7, &fgrid8, &fgrid5, &circular, &box,
+          &manholeTypes, &fgrid10, &fgrid11, &fgrid12, &fgrid13, &fgrid14})
         t->relabel();
 }
 

@@ -63,13 +63,13 @@ private:
 struct Drawing {
     Drawing();  // the tables set up and labelled, settings at their start values
 
-    common::Table routes{200, 4};         // 路線番号, route length, spans, start ground level
-    common::Table split{1000, 12};        // split table; columns 10-12 stay empty
-    common::Table changePoints{200, 4};   // change-point table
-    common::Table manholes{1000, 8};      // manhole table
-    common::Table fgrid7{1000, 4};        // split points: label, split length, 追加距離, ground
-    common::Table fgrid8{1000, 7};        // route starts and change points
-    common::Table fgrid5{1000, 3};        // merged ground points: label, 追加距離, ground
+    common::Table routes{200, 4};        // 路線番号, route length, spans, start ground level
+    common::Table split{1000, 12};       // split table; columns 10-12 stay empty
+    common::Table changePoints{200, 4};  // change-point table
+    common::Table manholes{1000, 8};     // manhole table
+    common::Table fgrid7{1000, 4};       // split points: label, split length, 追加距離, ground
+    common::Table fgrid8{1000, 7};       // route starts and change points
+    common::Table fgrid5{1000, 3};       // merged ground points: label, 追加距離, ground
 
     // Format tables as read: circular (code, inner size m, wall m, excavation m), box
     // (code, height m, top slab m, bottom slab m, excavation m), manhole types.

@@ -97,7 +97,8 @@ bool readSettings(Reader& in, Drawing& doc) {
     for (int g = 1; g <= static_cast<int>(FormatRecord::kLineSizes.size()); ++g) {
         int n = FormatRecord::kLineSizes[static_cast<size_t>(g - 1)];
         if (!in.next(rec, n)) return false;
-        for (int k = 1; k <= n; ++k) doc.format.setValue(g, k, rec[static_cast<size_t>(k - 1)].text);
+        for (int k = 1; k <= n; ++k)
+            doc.format.setValue(g, k, rec[static_cast<size_t>(k - 1)].text);
     }
     return true;
 }
@@ -142,7 +143,9 @@ void sortDescending(common::Table& t, int rows, int c) {
     t.setCurrent(1, 1);
 }
 
-std::string mask3(float x) { return common::formatMask(x, 3); }
+std::string mask3(float x) {
+    return common::formatMask(x, 3);
+}
 
 // Column c from the downstream end: 0 at row 1, then the previous row's value plus the
 // row's own length (column lengthCol), in single precision.

@@ -18,7 +18,9 @@ std::string_view trimmed(std::string_view s) {
 }
 
 // Ground-to-DL drop in metres: format value 10.1 (paper mm) at the vertical scale 6.6.
-double dropM(const Drawing& doc) { return doc.format.number(10, 1) * doc.format.number(6, 6) / 1000; }
+double dropM(const Drawing& doc) {
+    return doc.format.number(10, 1) * doc.format.number(6, 6) / 1000;
+}
 
 }  // namespace
 
@@ -28,7 +30,9 @@ int stationCount(const Drawing& doc) {
     return doc.fgrid7.dataRows();
 }
 
-double floorToFive(double x) { return std::floor(x / 5) * 5 + 0.0; }
+double floorToFive(double x) {
+    return std::floor(x / 5) * 5 + 0.0;
+}
 
 double automaticDatumLevel(const Drawing& doc, bool upstreamToDownstream) {
     const common::Table& t = upstreamToDownstream ? doc.fgrid7 : doc.fgrid10;
@@ -55,7 +59,8 @@ LayoutResult layoutButton(const Drawing& doc, int startNo, int endNo) {
     res.ok = true;
     res.startNo = startNo;
     res.endNo = endNo;
-    res.length = common::valFloat(doc.fgrid7.text(endNo, 3)) - common::valFloat(doc.fgrid7.text(startNo, 3));
+    res.length =
+        common::valFloat(doc.fgrid7.text(endNo, 3)) - common::valFloat(doc.fgrid7.text(startNo, 3));
     res.lengthText = common::formatGeneral(res.length);
     res.datumLevel = floorToFive(common::val(doc.fgrid7.text(endNo, 4)) - dropM(doc));
     res.datumText = common::formatGeneral(res.datumLevel);

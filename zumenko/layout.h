@@ -25,10 +25,10 @@ struct LayoutResult {
     bool ok = false;  // false when the line has fewer than two stations
     int startNo = 1;
     int endNo = 1;
-    float length = 0;         // 追加距離 of the end row - that of the start row, single
-    std::string lengthText;   // the length in general number form (延長 field)
-    double datumLevel = 0;    // metres, a multiple of 5
-    std::string datumText;    // the datum level in general number form (ＤＬ field)
+    float length = 0;        // 追加距離 of the end row - that of the start row, single
+    std::string lengthText;  // the length in general number form (延長 field)
+    double datumLevel = 0;   // metres, a multiple of 5
+    std::string datumText;   // the datum level in general number form (ＤＬ field)
 };
 
 // The button "レイアウト": clamps the station numbers to the station rows (the end at

@@ -20,12 +20,23 @@ constexpr int kMaxBandRows = 20;
 constexpr long kMaxTicks = 10000;
 
 // Band items in the order of format values 7.1 ... 7.8.
-enum Item : int { kPipeSize, kGradient, kSectionDistance, kGround, kCover, kInvert, kExcavation, kDistance };
-constexpr std::array<const char*, 8> kHeadings{
-    "管　　径", "勾　　配", "区間距離", "地 盤 高", "土　　被", "管 底 高", "掘 削 深", "追加距離"};
+enum Item : int {
+    kPipeSize,
+    kGradient,
+    kSectionDistance,
+    kGround,
+    kCover,
+    kInvert,
+    kExcavation,
+    kDistance
+};
+constexpr std::array<const char*, 8> kHeadings{"管　　径", "勾　　配", "区間距離", "地 盤 高",
+                                               "土　　被", "管 底 高", "掘 削 深", "追加距離"};
 constexpr std::array<const char*, 8> kUnits{"ＭＭ", "‰", "Ｍ", "Ｍ", "Ｍ", "Ｍ", "Ｍ", "Ｍ"};
 
-std::string num(double x) { return common::formatGeneral(x); }
+std::string num(double x) {
+    return common::formatGeneral(x);
+}
 
 // The general form, written in place; whole numbers (most coordinates) take a short cut
 // that gives the same digits.
@@ -42,16 +53,38 @@ void appendNum(std::string& out, double x) {
 // The sheet as the drawing format record lays it out, in paper millimetres.
 struct Sheet {
     explicit Sheet(const FormatRecord& f)
-        : W(f.number(4, 2)), T(f.number(4, 3)), dlGap(f.number(4, 4)), hU(f.number(4, 5)),
-          g(f.number(4, 6)), hL(f.number(4, 7)), nU(static_cast<int>(f.number(5, 1))),
-          nL(static_cast<int>(f.number(5, 2))), c1(f.number(5, 3)), c2(f.number(5, 4)),
-          c3(f.number(5, 5)), a(f.number(5, 6)), bh(f.number(5, 7)), bw(f.number(6, 1)),
-          b0(f.number(6, 2)), im(f.number(6, 3)), im2(f.number(6, 4)), H(f.number(6, 5)),
-          V(f.number(6, 6)), th(f.number(8, 1)), tv(f.number(8, 3)), te(f.number(8, 5)),
-          tl(f.number(9, 1)), P(f.number(9, 3)), leaderAngle(f.number(9, 4)),
-          leaderLength(f.number(10, 2)), xL(f.number(10, 5)), outerM(f.number(10, 7)),
-          innerM(f.number(10, 8)), B(f.number(13, 1)) {
-        for (int i = 0; i < 8; ++i) rows[static_cast<size_t>(i)] = static_cast<int>(f.number(7, i + 1));
+        : W(f.number(4, 2)),
+          T(f.number(4, 3)),
+          dlGap(f.number(4, 4)),
+          hU(f.number(4, 5)),
+          g(f.number(4, 6)),
+          hL(f.number(4, 7)),
+          nU(static_cast<int>(f.number(5, 1))),
+          nL(static_cast<int>(f.number(5, 2))),
+          c1(f.number(5, 3)),
+          c2(f.number(5, 4)),
+          c3(f.number(5, 5)),
+          a(f.number(5, 6)),
+          bh(f.number(5, 7)),
+          bw(f.number(6, 1)),
+          b0(f.number(6, 2)),
+          im(f.number(6, 3)),
+          im2(f.number(6, 4)),
+          H(f.number(6, 5)),
+          V(f.number(6, 6)),
+          th(f.number(8, 1)),
+          tv(f.number(8, 3)),
+          te(f.number(8, 5)),
+          tl(f.number(9, 1)),
+          P(f.number(9, 3)),
+          leaderAngle(f.number(9, 4)),
+          leaderLength(f.number(10, 2)),
+          xL(f.number(10, 5)),
+          outerM(f.number(10, 7)),
+          innerM(f.number(10, 8)),
+          B(f.number(13, 1)) {
+        for (int i = 0; i < 8; ++i)
+            rows[static_cast<size_t>(i)] = static_cast<int>(f.number(7, i + 1));
         x1 = xL + c1;
         x2 = x1 + c2;
         x3 = x2 + c3;
@@ -140,15 +173,19 @@ std::string bandValue(const std::string& text, const std::string& digit) {
 // first, traversed from its end to its start).
 struct Profile {
     Profile(const Drawing& d, bool forward)
-        : fwd(forward), points(forward ? d.fgrid7 : d.fgrid10),
-          spans(forward ? d.split : d.fgrid12), holes(forward ? d.manholes : d.fgrid11) {}
+        : fwd(forward),
+          points(forward ? d.fgrid7 : d.fgrid10),
+          spans(forward ? d.split : d.fgrid12),
+          holes(forward ? d.manholes : d.fgrid11) {}
 
     const std::string& distance(int r) const { return points.text(r, 3); }
     const std::string& ground(int r) const { return spans.text(r, 3); }
     const std::string& manhole(int r, int c) const { return holes.text(r, c); }
     bool subPipe(int r) const { return !holes.text(r, 4).empty(); }
     // Distance between station r - 1 and station r.
-    double lengthBefore(int r) const { return common::val(fwd ? points.text(r - 1, 2) : points.text(r, 2)); }
+    double lengthBefore(int r) const {
+        return common::val(fwd ? points.text(r - 1, 2) : points.text(r, 2));
+    }
 
     int spanRow(int r) const { return fwd ? r : r + 1; }
     const std::string& spanLength(int r) const { return points.text(spanRow(r), 2); }
@@ -158,17 +195,23 @@ struct Profile {
     const std::string& leftValue(int r, Item item) const {
         int s = spanRow(r);
         switch (item) {
-            case kCover: return spans.text(s, fwd ? 8 : 9);
-            case kInvert: return spans.text(s, fwd ? 6 : 7);
-            default: return holes.text(s, fwd ? 6 : 7);
+            case kCover:
+                return spans.text(s, fwd ? 8 : 9);
+            case kInvert:
+                return spans.text(s, fwd ? 6 : 7);
+            default:
+                return holes.text(s, fwd ? 6 : 7);
         }
     }
     const std::string& rightValue(int r, Item item) const {
         int s = spanRow(r - 1);
         switch (item) {
-            case kCover: return spans.text(s, fwd ? 9 : 8);
-            case kInvert: return spans.text(s, fwd ? 7 : 6);
-            default: return holes.text(s, fwd ? 7 : 6);
+            case kCover:
+                return spans.text(s, fwd ? 9 : 8);
+            case kInvert:
+                return spans.text(s, fwd ? 7 : 6);
+            default:
+                return holes.text(s, fwd ? 7 : 6);
         }
     }
 
@@ -264,8 +307,9 @@ private:
     }
 
     void title() {
-        out_.text("_dtext j tl ", (s_.innerM + 2 * s_.th) * H(), (s_.T - s_.innerM - 2 * s_.th) * H(),
-                  s_.th * H(), 0, doc_.settings.projectName, 2);
+        out_.text("_dtext j tl ", (s_.innerM + 2 * s_.th) * H(),
+                  (s_.T - s_.innerM - 2 * s_.th) * H(), s_.th * H(), 0, doc_.settings.projectName,
+                  2);
     }
 
     void bandEdges(double y) {
@@ -327,7 +371,9 @@ private:
         long majors = 0;
         // Height above DL (metres) and elevation of major tick i.
         auto rise = [&](long i) { return shifted ? i * s_.im - s_.im / 2 : i * s_.im; };
-        auto level = [&](long i) { return shifted ? dl_ + i * s_.im - s_.im / 2 : dl_ + i * s_.im; };
+        auto level = [&](long i) {
+            return shifted ? dl_ + i * s_.im - s_.im / 2 : dl_ + i * s_.im;
+        };
         if (s_.im != 0) {
             majors = static_cast<long>(std::floor(s_.P / (s_.im * 1000 / V)));
             for (long i = 1; i <= majors; ++i) {
@@ -344,7 +390,8 @@ private:
         }
         if (s_.im != 0) {
             const double x = (x3 - s_.c3 / 2) * H(), h = s_.te * H();
-            out_.text("_dtext j br ", x, yDL * H(), h, 0, "D.L = " + common::formatMask(dl_, 2) + "m");
+            out_.text("_dtext j br ", x, yDL * H(), h, 0,
+                      "D.L = " + common::formatMask(dl_, 2) + "m");
             for (long i = 1; i <= majors; ++i)
                 out_.text("_dtext j br ", x, (yDL + rise(i) * 1000 / V) * H(), h, 0, num(level(i)));
         }
@@ -356,8 +403,10 @@ private:
         std::vector<double> base;  // label base Bc of each station, paper mm
         for (int r = rg.first; r <= rg.last; ++r) {
             const double X = this->X(common::val(p.distance(r)));
-            for (int k = 2; k <= s_.nL; ++k) out_.seg(X, (s_.lower(k) - s_.g) * H(), X, s_.lower(k) * H());
-            for (int j = 0; j < s_.nU; ++j) out_.seg(X, s_.upper(j) * H(), X, (s_.upper(j) + s_.hU) * H());
+            for (int k = 2; k <= s_.nL; ++k)
+                out_.seg(X, (s_.lower(k) - s_.g) * H(), X, s_.lower(k) * H());
+            for (int j = 0; j < s_.nU; ++j)
+                out_.seg(X, s_.upper(j) * H(), X, (s_.upper(j) + s_.hU) * H());
             // A close station after a manhole with a sub-pipe steps its label down.
             double bc = top;
             if (r > rg.first && p.lengthBefore(r) < 20 && p.subPipe(r - 1)) bc = base.back() - 10;
@@ -365,12 +414,14 @@ private:
             out_.seg(X, yDL * H(), X, bc * H());
             double L = s_.leaderLength;
             if (f_.value(12, 1) == "1") {
-                std::string label = p.manhole(r, 2) + " " + p.manhole(r, 3) + " h=" + p.manhole(r, 8);
+                std::string label =
+                    p.manhole(r, 2) + " " + p.manhole(r, 3) + " h=" + p.manhole(r, 8);
                 L = s_.tl * static_cast<double>(characters(label)) * 0.8;
             }
             const double dx = L * std::cos(theta) * H();
             out_.seg(X, top * H(), X + dx, (top + L * std::sin(theta)) * H());
-            if (p.subPipe(r)) out_.seg(X, (top - 10) * H(), X + dx, (top - 10 + L * std::sin(theta)) * H());
+            if (p.subPipe(r))
+                out_.seg(X, (top - 10) * H(), X + dx, (top - 10 + L * std::sin(theta)) * H());
         }
 
         out_.layer(f_.value(9, 6));
@@ -387,14 +438,16 @@ private:
         sizes_ = spanSections(doc_, p, rg);
         for (int r = rg.first; r <= rg.last; ++r) {
             const double X = this->X(common::val(p.distance(r)));
-            if (r < rg.spanEnd && !p.spanLength(r).empty()) spanTexts(p, r, X, sizes_[static_cast<size_t>(r - rg.first)]);
+            if (r < rg.spanEnd && !p.spanLength(r).empty())
+                spanTexts(p, r, X, sizes_[static_cast<size_t>(r - rg.first)]);
             stationValues(p, rg, r, X);
         }
     }
 
     // Sections of the span leaving each station of the range, a code without a match
     // keeping the previous span's.
-    static std::vector<Section> spanSections(const Drawing& doc, const Profile& p, const Range& rg) {
+    static std::vector<Section> spanSections(const Drawing& doc, const Profile& p,
+                                             const Range& rg) {
         std::vector<Section> out;
         Section cur;
         for (int r = rg.first; r <= rg.last; ++r) {
@@ -434,7 +487,8 @@ private:
         auto lone = [&](Item item, const std::string& text, Digit digit) {
             int row = s_.rows[item];
             if (row == 0 || text.empty()) return;
-            out_.text("_dtext j mc ", X, s_.centre(row) * H(), h, 90, bandValue(text, doc_.digit(digit)));
+            out_.text("_dtext j mc ", X, s_.centre(row) * H(), h, 90,
+                      bandValue(text, doc_.digit(digit)));
         };
         auto pair = [&](Item item, Digit digit) {
             int row = s_.rows[item];
@@ -445,9 +499,11 @@ private:
             const bool both = !leaving.empty() && !arriving.empty();
             const double y = s_.centre(row) * H();
             if (!leaving.empty())
-                out_.text("_dtext j mc ", both ? X + off : X, y, h, 90, bandValue(leaving, doc_.digit(digit)));
+                out_.text("_dtext j mc ", both ? X + off : X, y, h, 90,
+                          bandValue(leaving, doc_.digit(digit)));
             if (!arriving.empty())
-                out_.text("_dtext j mc ", both ? X - off : X, y, h, 90, bandValue(arriving, doc_.digit(digit)));
+                out_.text("_dtext j mc ", both ? X - off : X, y, h, 90,
+                          bandValue(arriving, doc_.digit(digit)));
         };
         lone(kGround, p.ground(r), kDigitGround);
         pair(kCover, kDigitCover);
@@ -459,7 +515,8 @@ private:
     void groundLine(const Range& rg) {
         out_.layer(f_.value(9, 8));
         const bool fwd = opt_.upstreamToDownstream;
-        const common::Table& t = rg.automatic ? (fwd ? doc_.fgrid8 : doc_.fgrid13) : (fwd ? doc_.fgrid5 : doc_.fgrid14);
+        const common::Table& t =
+            rg.automatic ? (fwd ? doc_.fgrid8 : doc_.fgrid13) : (fwd ? doc_.fgrid5 : doc_.fgrid14);
         const int dc = rg.automatic ? 3 : 2, gc = dc + 1;
         // A point on the stretch's ends belongs to it; the half millimetre absorbs the
         // rounding of distances summed separately in the mirrored tables.
@@ -512,7 +569,9 @@ private:
     std::vector<Section> sizes_;
 };
 
-bool wholeNumber(double x) { return std::isfinite(x) && x == std::floor(x); }
+bool wholeNumber(double x) {
+    return std::isfinite(x) && x == std::floor(x);
+}
 
 }  // namespace
 
@@ -520,7 +579,8 @@ std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
     const FormatRecord& f = doc.format;
     const DrawError band{kFormatErrorTitle, kBandRowsErrorText};
     double nU = f.number(5, 1), nL = f.number(5, 2);
-    if (!wholeNumber(nU) || !wholeNumber(nL) || nU < 0 || nL < 0 || nU + nL > kMaxBandRows) return band;
+    if (!wholeNumber(nU) || !wholeNumber(nL) || nU < 0 || nL < 0 || nU + nL > kMaxBandRows)
+        return band;
     for (int k = 1; k <= 8; ++k) {
         double r = f.number(7, k);
         if (!wholeNumber(r) || r < 0 || r > nU + nL) return band;
@@ -528,10 +588,10 @@ std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
     double H = f.number(6, 5), V = f.number(6, 6);
     if (!std::isfinite(H) || !std::isfinite(V) || H <= 0 || V <= 0)
         return DrawError{kFormatErrorTitle, "縮尺が正しくありません。"};
-    static const int used[][2] = {{4, 2}, {4, 3}, {4, 4}, {4, 5}, {4, 6}, {4, 7}, {5, 3}, {5, 4},
-                                  {5, 5}, {5, 6}, {5, 7}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {8, 1},
-                                  {8, 3}, {8, 5}, {9, 1}, {9, 3}, {9, 4}, {10, 1}, {10, 2}, {10, 5},
-                                  {10, 7}, {10, 8}, {13, 1}};
+    static const int used[][2] = {{4, 2},  {4, 3},  {4, 4},  {4, 5},  {4, 6},  {4, 7}, {5, 3},
+                                  {5, 4},  {5, 5},  {5, 6},  {5, 7},  {6, 1},  {6, 2}, {6, 3},
+                                  {6, 4},  {8, 1},  {8, 3},  {8, 5},  {9, 1},  {9, 3}, {9, 4},
+                                  {10, 1}, {10, 2}, {10, 5}, {10, 7}, {10, 8}, {13, 1}};
     for (auto& gk : used)
         if (!std::isfinite(f.number(gk[0], gk[1])))
             return DrawError{kFormatErrorTitle, "書式の数値が大きすぎます。"};
@@ -539,7 +599,8 @@ std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
     for (double interval : {f.number(6, 3), f.number(6, 4)}) {
         if (interval == 0) continue;
         double ticks = std::floor(P / (interval * 1000 / V));
-        if (!(ticks <= kMaxTicks)) return DrawError{kFormatErrorTitle, "標高スケールの目盛間隔が小さすぎます。"};
+        if (!(ticks <= kMaxTicks))
+            return DrawError{kFormatErrorTitle, "標高スケールの目盛間隔が小さすぎます。"};
     }
     return std::nullopt;
 }

@@ -14,10 +14,10 @@ struct DrawOptions {
     bool automatic = false;            // "全線自動作図": the whole line, datum level computed
     int startNo = 1;                   // layout-directed stretch, station rows
     int endNo = 1;
-    double datumLevel = 0;             // metres, layout-directed only
-    std::string datumText;             // the field's text as typed; "" = general form of datumLevel
-    bool pipeWall = false;             // "管厚"
-    bool frame = true;                 // "外枠・内枠記入"
+    double datumLevel = 0;  // metres, layout-directed only
+    std::string datumText;  // the field's text as typed; "" = general form of datumLevel
+    bool pipeWall = false;  // "管厚"
+    bool frame = true;      // "外枠・内枠記入"
 };
 
 // A refusal shown as a critical message box before anything is written.

@@ -14,7 +14,11 @@ std::vector<char32_t> codePoints(std::string_view s) {
     out.reserve(s.size());
     for (size_t i = 0; i < s.size();) {
         unsigned char c = static_cast<unsigned char>(s[i]);
-        int len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+        int len = c < 0x80           ? 1
+                  : (c >> 5) == 0x6  ? 2
+                  : (c >> 4) == 0xE  ? 3
+                  : (c >> 3) == 0x1E ? 4
+                                     : 1;
         char32_t cp = len == 1 ? c : c & (0x7F >> len);
         for (int k = 1; k < len && i + static_cast<size_t>(k) < s.size(); ++k)
             cp = (cp << 6) | (static_cast<unsigned char>(s[i + static_cast<size_t>(k)]) & 0x3F);

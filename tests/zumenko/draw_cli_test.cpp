@@ -42,8 +42,8 @@ struct ProcessResult {
 ProcessResult gesui(const std::string& args) {
     TempDir dir;
     auto out = dir / "out", err = dir / "err";
-    std::string cmd = "\"" + (testing_support::binDir() / "gesui").string() + "\" " + args + " >\"" +
-                      out.string() + "\" 2>\"" + err.string() + "\"";
+    std::string cmd = "\"" + (testing_support::binDir() / "gesui").string() + "\" " + args +
+                      " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
     int rc = std::system(cmd.c_str());
     ProcessResult r;
     r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
@@ -52,7 +52,9 @@ ProcessResult gesui(const std::string& args) {
     return r;
 }
 
-std::string quoted(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
+std::string quoted(const std::filesystem::path& p) {
+    return "\"" + p.string() + "\"";
+}
 
 const std::string kSample = quoted(testData("zumenko/sample_handoff.txt"));
 
@@ -65,7 +67,8 @@ TEST(DrawCli, WritesTheScriptOfEachMode) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, golden("sample_auto.txt"));
     EXPECT_EQ(gesui("draw " + kSample + " --reverse").out, golden("sample_reverse_auto.txt"));
-    EXPECT_EQ(gesui("draw " + kSample + " --from 2 --to 3 --dl 5").out, golden("sample_layout.txt"));
+    EXPECT_EQ(gesui("draw " + kSample + " --from 2 --to 3 --dl 5").out,
+              golden("sample_layout.txt"));
     r = gesui("draw " + kSample + " --from 2 --to 3 --dl=5 --reverse --pipe-wall --no-frame");
     EXPECT_EQ(r.out, golden("sample_reverse_layout.txt")) << r.err;
 }
@@ -98,14 +101,17 @@ TEST(DrawCli, OutputFileAndFailures) {
 
     r = gesui("draw " + quoted(dir / "XTemp.txt"));
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err.rfind("作図データ: 作図データを読み込めませんでした。 " + (dir / "XTemp.txt").string(), 0), 0u)
+    EXPECT_EQ(
+        r.err.rfind(
+            "作図データ: 作図データを読み込めませんでした。 " + (dir / "XTemp.txt").string(), 0),
+        0u)
         << r.err;
 
     r = gesui("draw " + kSample + " --from 1 --to 9 --dl 5");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(gesui("draw " + kSample + " --from 1").status, 2);     // --to missing
-    EXPECT_EQ(gesui("draw " + kSample + " --dl 5").status, 2);       // --dl alone
+    EXPECT_EQ(gesui("draw " + kSample + " --from 1").status, 2);  // --to missing
+    EXPECT_EQ(gesui("draw " + kSample + " --dl 5").status, 2);    // --dl alone
     EXPECT_EQ(gesui("draw " + kSample + " --from 1 --to 2 --dl x").status, 2);
 
     // A format with 21 band rows is refused before anything is written.
@@ -149,7 +155,8 @@ TEST(DrawCli, ExampleProfilesInEveryMode) {
         for (auto& [args, golden] : draws) {
             r = gesui("draw " + quoted(out / "XTemp.txt") + args);
             EXPECT_EQ(r.status, 0) << args << ": " << r.err;
-            EXPECT_TRUE(testing_support::matchesGolden(std::string("zumenko/") + golden, r.out)) << args;
+            EXPECT_TRUE(testing_support::matchesGolden(std::string("zumenko/") + golden, r.out))
+                << args;
             if (args.empty()) EXPECT_EQ(common::readFileBytes(out / "JTemp.txt"), r.out);
         }
     }

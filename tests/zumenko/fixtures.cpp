@@ -10,7 +10,8 @@
 namespace zumenko_test {
 namespace {
 
-void tableLines(std::vector<std::string>& out, const common::Table& t, int cols, int emptyExtra = 0) {
+void tableLines(std::vector<std::string>& out, const common::Table& t, int cols,
+                int emptyExtra = 0) {
     for (int r = 1; r <= t.dataRows(); ++r) {
         common::RecordWriter w;
         w.integer(r);
@@ -22,7 +23,8 @@ void tableLines(std::vector<std::string>& out, const common::Table& t, int cols,
 
 void oneTextLines(std::vector<std::string>& out, const common::Table& t) {
     for (int r = 1; r <= t.dataRows(); ++r)
-        for (int c = 1; c <= t.dataCols(); ++c) out.push_back(common::RecordWriter().text(t.text(r, c)).str());
+        for (int c = 1; c <= t.dataCols(); ++c)
+            out.push_back(common::RecordWriter().text(t.text(r, c)).str());
 }
 
 std::string texts(const std::vector<std::string>& v) {
@@ -111,9 +113,12 @@ void setSampleProfile(zumenko::Drawing& doc) {
     setRow(doc.routes, 3, {"3", "", "1", "11.000"});
     setRow(doc.changePoints, 1, {"1", "20.000", "12.000", "1.200"});
 
-    setRow(doc.split, 1, {"1", "15.000", "10.000", "VU200", "5.0", "8.500", "8.425", "1.276", "1.325"});
-    setRow(doc.split, 2, {"1-1", "15.000", "10.800", "VU200", "5.0", "8.405", "8.330", "2.170", "1.958"});
-    setRow(doc.split, 3, {"2", "20.000", "10.500", "HP250", "4.0", "8.300", "8.220", "1.950", "2.280"});
+    setRow(doc.split, 1,
+           {"1", "15.000", "10.000", "VU200", "5.0", "8.500", "8.425", "1.276", "1.325"});
+    setRow(doc.split, 2,
+           {"1-1", "15.000", "10.800", "VU200", "5.0", "8.405", "8.330", "2.170", "1.958"});
+    setRow(doc.split, 3,
+           {"2", "20.000", "10.500", "HP250", "4.0", "8.300", "8.220", "1.950", "2.280"});
     setRow(doc.split, 4, {"3", "", "11.000"});
 
     setRow(doc.manholes, 1, {"1", "No.1", "1号", "", "", "1.622", "1.711", "1.500"});
@@ -156,11 +161,12 @@ void setLongProfile(zumenko::Drawing& doc, int n) {
         const std::string start = common::formatMask(18.0f - 0.02f * static_cast<float>(r), 3);
         const std::string end = common::formatMask(17.975f - 0.02f * static_cast<float>(r), 3);
         const std::string len = outlet ? "" : "12.500";
-        setRow(doc.split, r, {label, len, ground, outlet ? "" : "VU200", outlet ? "" : "2.0",
-                              outlet ? "" : start, outlet ? "" : end, outlet ? "" : "1.500",
-                              outlet ? "" : "1.520"});
-        setRow(doc.manholes, r, {label, "No." + std::to_string(r), "1号", r % 7 == 0 ? "150" : "",
-                                 r % 7 == 0 ? "0.700" : "", "1.800", "1.820", "1.900"});
+        setRow(doc.split, r,
+               {label, len, ground, outlet ? "" : "VU200", outlet ? "" : "2.0", outlet ? "" : start,
+                outlet ? "" : end, outlet ? "" : "1.500", outlet ? "" : "1.520"});
+        setRow(doc.manholes, r,
+               {label, "No." + std::to_string(r), "1号", r % 7 == 0 ? "150" : "",
+                r % 7 == 0 ? "0.700" : "", "1.800", "1.820", "1.900"});
         setRow(doc.fgrid7, r, {label, len, common::formatMask(d, 3), ground});
         setRow(doc.fgrid5, r, {label, common::formatMask(d, 3), ground});
         if (r <= 200) {

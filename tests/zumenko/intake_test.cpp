@@ -1,4 +1,6 @@
 // Intake of the hand-off file and the mirrored tables.
+#include "zumenko/intake.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 #include "common/textfile.h"
 #include "fixtures.h"
 #include "support/golden.h"
-#include "zumenko/intake.h"
 
 using namespace zumenko;
 using namespace zumenko_test;
@@ -103,13 +104,15 @@ TEST(Intake, FileErrorsNeverThrow) {
         for (int i = 0; i < 7000; ++i) f << "\x82\xff,\"\x81\n";
     }
     EXPECT_FALSE(readHandoff(dir / "junk.txt", doc, &error));
-    EXPECT_EQ(handoffErrorMessage("C:\\XTemp.txt"), "作図データを読み込めませんでした。\r\nC:\\XTemp.txt");
+    EXPECT_EQ(handoffErrorMessage("C:\\XTemp.txt"),
+              "作図データを読み込めませんでした。\r\nC:\\XTemp.txt");
 }
 
 TEST(Intake, ReadsTheCommittedSampleFile) {
     Drawing doc;
     std::string error;
-    ASSERT_TRUE(readHandoff(testing_support::testData("zumenko/sample_handoff.txt"), doc, &error)) << error;
+    ASSERT_TRUE(readHandoff(testing_support::testData("zumenko/sample_handoff.txt"), doc, &error))
+        << error;
     EXPECT_EQ(doc.settings.projectName, "テスト地区　汚水縦断図");
     EXPECT_EQ(doc.fgrid10.text(4, 1), "1");
 }

@@ -1,4 +1,6 @@
 // The layout button: clamping, the length in single precision, the datum level.
+#include "zumenko/layout.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +8,6 @@
 #include "common/numtext.h"
 #include "fixtures.h"
 #include "zumenko/intake.h"
-#include "zumenko/layout.h"
 
 using namespace zumenko;
 using namespace zumenko_test;
@@ -17,7 +18,9 @@ namespace {
 Drawing stations(int n) {
     Drawing doc;
     for (int r = 1; r <= n; ++r)
-        setRow(doc.fgrid7, r, {std::to_string(r), r < n ? "10.000" : "", common::formatMask(10.0 * (r - 1), 3), "20.000"});
+        setRow(doc.fgrid7, r,
+               {std::to_string(r), r < n ? "10.000" : "", common::formatMask(10.0 * (r - 1), 3),
+                "20.000"});
     doc.format.setValue(6, 6, "100");
     return doc;
 }

@@ -1,5 +1,7 @@
 // The command script: golden scripts of the sample for both directions and modes, the
 // structure every script keeps, and the construction rules one by one.
+#include "zumenko/script.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 #include "fixtures.h"
 #include "support/golden.h"
 #include "zumenko/intake.h"
-#include "zumenko/script.h"
 #include "zumenko/sections.h"
 
 using namespace zumenko;
@@ -68,7 +69,8 @@ bool has(const std::vector<std::string>& cmds, const std::string& line) {
 }
 
 bool hasPart(const std::vector<std::string>& cmds, const std::string& part) {
-    return std::any_of(cmds.begin(), cmds.end(), [&](auto& l) { return l.find(part) != std::string::npos; });
+    return std::any_of(cmds.begin(), cmds.end(),
+                       [&](auto& l) { return l.find(part) != std::string::npos; });
 }
 
 // The lines from the first that starts with `from` up to (excluding) the first after it
@@ -101,10 +103,12 @@ void expectWellFormed(const std::string& script) {
     ASSERT_GE(script.size(), tail.size());
     EXPECT_EQ(script.substr(script.size() - tail.size()), tail);
     for (size_t i = 0; i < script.size(); ++i)
-        if (script[i] == '\n') ASSERT_TRUE(i > 0 && script[i - 1] == '\r') << "bare LF at byte " << i;
+        if (script[i] == '\n')
+            ASSERT_TRUE(i > 0 && script[i - 1] == '\r') << "bare LF at byte " << i;
 
     static const std::regex line(R"(_line (\S+),(\S+) (\S+),(\S+))");
-    static const std::regex text(R"(_dtext j (tl|mc|br|BL|bc) (\S+),(\S+) h (\S+) r (0|90|30) (.*) )");
+    static const std::regex text(
+        R"(_dtext j (tl|mc|br|BL|bc) (\S+),(\S+) h (\S+) r (0|90|30) (.*) )");
     auto lines = linesOf(script);
     ASSERT_GE(lines.size(), 4u);
     for (size_t i = 0; i + 2 < lines.size();) {
@@ -117,7 +121,8 @@ void expectWellFormed(const std::string& script) {
             for (int k = 1; k <= 4; ++k) expectGeneralNumber(m[k], l);
         } else if (std::regex_match(l, m, text)) {
             for (int k = 2; k <= 4; ++k) expectGeneralNumber(m[k], l);
-            bool two = m[1] == "tl" || m[6].str().rfind("H=1:", 0) == 0 || m[6].str().rfind("V=1:", 0) == 0;
+            bool two = m[1] == "tl" || m[6].str().rfind("H=1:", 0) == 0 ||
+                       m[6].str().rfind("V=1:", 0) == 0;
             breaks = two ? 2 : 1;
         } else {
             ASSERT_TRUE(l == "_DTEXTED 1" || l.rfind("_clayer ", 0) == 0) << "unknown line " << l;
@@ -162,14 +167,16 @@ TEST(Script, GoldenScriptsWithTheExampleFormat) {
     Drawing doc = sampleDrawing();
     for (int g = 1; g <= 14; ++g) {
         common::Record rec = common::parseRecord((*lines)[static_cast<size_t>(300 + g - 1)]);
-        for (size_t k = 0; k < rec.size(); ++k) doc.format.setValue(g, static_cast<int>(k) + 1, rec[k].text);
+        for (size_t k = 0; k < rec.size(); ++k)
+            doc.format.setValue(g, static_cast<int>(k) + 1, rec[k].text);
     }
     ASSERT_EQ(doc.format.value(12, 1), "1");
     for (bool forward : {true, false}) {
         std::string script = generateScript(doc, automatic(forward));
         expectWellFormed(script);
         EXPECT_TRUE(testing_support::matchesGolden(
-            forward ? "zumenko/standard_auto.txt" : "zumenko/standard_reverse_auto.txt", cp932(script)));
+            forward ? "zumenko/standard_auto.txt" : "zumenko/standard_reverse_auto.txt",
+            cp932(script)));
     }
 }
 
@@ -266,8 +273,9 @@ TEST(Script, LeaderFittedToTheLabel) {
     auto cmds = commands(generateScript(doc, automatic()));
     // "No.1 1号 h=1.500" has 15 characters (not bytes): L = 3 x 15 x 0.8 mm.
     const double theta = 60 * 3.1415 / 180, L = 3 * 15 * 0.8;
-    const std::string expected = "_line 60000,114000 " + common::formatGeneral(60000 + L * std::cos(theta) * 500) +
-                                 "," + common::formatGeneral((228 + L * std::sin(theta)) * 500);
+    const std::string expected = "_line 60000,114000 " +
+                                 common::formatGeneral(60000 + L * std::cos(theta) * 500) + "," +
+                                 common::formatGeneral((228 + L * std::sin(theta)) * 500);
     EXPECT_TRUE(has(cmds, expected)) << expected;
 }
 
@@ -277,10 +285,11 @@ TEST(Script, StationValues) {
     // Leaving span's start value right of the station, arriving span's end value left.
     EXPECT_TRUE(has(cmds, "_dtext j mc 75900,28000 h 1500 r 90 2.17 "));
     EXPECT_TRUE(has(cmds, "_dtext j mc 74100,28000 h 1500 r 90 1.33 "));
-    EXPECT_TRUE(has(cmds, "_dtext j mc 60000,28000 h 1500 r 90 1.28 "));   // first station alone
+    EXPECT_TRUE(has(cmds, "_dtext j mc 60000,28000 h 1500 r 90 1.28 "));    // first station alone
     EXPECT_TRUE(has(cmds, "_dtext j mc 110000,24000 h 1500 r 90 8.220 "));  // outlet: blank start
     EXPECT_FALSE(hasPart(cmds, "_dtext j mc 110900,"));
-    EXPECT_TRUE(has(cmds, "_dtext j mc 110000,16000 h 1500 r 90 50.00 "));  // 追加距離, distance digits
+    EXPECT_TRUE(
+        has(cmds, "_dtext j mc 110000,16000 h 1500 r 90 50.00 "));  // 追加距離, distance digits
 
     // A start invert typed at the outlet is shown in the whole-line drawing.
     doc.split.setText(4, 6, "8.200");
@@ -321,21 +330,25 @@ TEST(Script, LayoutDrawsOnlyTheStretch) {
     auto cmds = commands(generateScript(doc, stretch(2, 3, 5)));
     EXPECT_TRUE(has(cmds, "_dtext j bc 82500,54000 h 1500 r 0 1-1 "));
     EXPECT_FALSE(hasPart(cmds, "_dtext j bc 100000,"));  // span 2 leaves the end station
-    EXPECT_FALSE(hasPart(cmds, " 8.300 "));               // its start invert
+    EXPECT_FALSE(hasPart(cmds, " 8.300 "));              // its start invert
     EXPECT_TRUE(has(cmds, "_dtext j mc 90000,24000 h 1500 r 90 8.330 "));  // arriving, alone
     EXPECT_TRUE(has(cmds, "_dtext j mc 75000,24000 h 1500 r 90 8.405 "));
     auto pipes = section(cmds, "_clayer 計画管", "_zoom e");
-    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 75000,71025 90000,70650", "_line 75000,72025 90000,71650"}));
+    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 75000,71025 90000,70650",
+                                               "_line 75000,72025 90000,71650"}));
     // Ground points from 15 m to 30 m, the change point at 20 m included.
     auto ground = section(cmds, "_clayer 地盤線", "_clayer ");
-    EXPECT_EQ(ground, (std::vector<std::string>{"_line 75000,83000 80000,89000", "_line 80000,89000 90000,81500"}));
+    EXPECT_EQ(ground, (std::vector<std::string>{"_line 75000,83000 80000,89000",
+                                                "_line 80000,89000 90000,81500"}));
 
     // The same stretch downstream first: mirrored rows 2 and 3.
     cmds = commands(generateScript(doc, stretch(2, 3, 5, false)));
     ground = section(cmds, "_clayer 地盤線", "_clayer ");
-    EXPECT_EQ(ground, (std::vector<std::string>{"_line 80000,81500 90000,89000", "_line 90000,89000 95000,83000"}));
+    EXPECT_EQ(ground, (std::vector<std::string>{"_line 80000,81500 90000,89000",
+                                                "_line 90000,89000 95000,83000"}));
     pipes = section(cmds, "_clayer 計画管", "_zoom e");
-    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 80000,70650 95000,71025", "_line 80000,71650 95000,72025"}));
+    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 80000,70650 95000,71025",
+                                               "_line 80000,71650 95000,72025"}));
 }
 
 TEST(Script, ElevationScale) {
@@ -397,10 +410,10 @@ TEST(Script, SectionsAndPipeWalls) {
     auto cmds = commands(generateScript(doc, o));
     auto pipes = section(cmds, "_clayer 計画管", "_zoom e");
     ASSERT_EQ(pipes.size(), 12u);
-    EXPECT_EQ(pipes[2], "_line 60000,71450 75000,71075");  // 8.5 - 0.01
-    EXPECT_EQ(pipes[3], "_line 60000,72550 75000,72175");  // 8.5 + 0.2 + 0.01
-    EXPECT_EQ(pipes[6], "_line 75000,69775 90000,69400");  // 8.405 - 0.25
-    EXPECT_EQ(pipes[7], "_line 75000,77025 90000,76650");  // 8.405 + 1 + 0.2
+    EXPECT_EQ(pipes[2], "_line 60000,71450 75000,71075");   // 8.5 - 0.01
+    EXPECT_EQ(pipes[3], "_line 60000,72550 75000,72175");   // 8.5 + 0.2 + 0.01
+    EXPECT_EQ(pipes[6], "_line 75000,69775 90000,69400");   // 8.405 - 0.25
+    EXPECT_EQ(pipes[7], "_line 75000,77025 90000,76650");   // 8.405 + 1 + 0.2
     EXPECT_EQ(pipes[9], "_line 90000,75500 110000,75100");  // 8.300 + 1
     EXPECT_TRUE(has(cmds, "_dtext j mc 100000,46500 h 1500 r 0 φ1000 "));
 }
@@ -456,7 +469,9 @@ TEST(Script, RefusesAStretchOutsideTheLine) {
     for (auto [a, b] : {std::pair{0, 2}, {3, 2}, {2, 5}}) {
         ScriptResult r = drawScript(doc, stretch(a, b, 0));
         ASSERT_TRUE(r.error);
-        EXPECT_EQ(r.error->text, "起点番号と終点番号は 1 から 4 までの番号で、起点番号を終点番号以下にしてください。");
+        EXPECT_EQ(
+            r.error->text,
+            "起点番号と終点番号は 1 から 4 までの番号で、起点番号を終点番号以下にしてください。");
         EXPECT_EQ(r.text, "");
     }
     EXPECT_FALSE(drawScript(doc, automatic()).error);
