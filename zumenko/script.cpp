@@ -268,6 +268,9 @@ public:
         headings();
         Range rg = rangeOf(doc_, opt_);
         Profile p(doc_, opt_.upstreamToDownstream);
+        // A chosen stretch starts at the left of the sheet like the whole line does; drawn
+        // at its distance along the line it would stand beside the sheet, off its band.
+        if (!rg.automatic) origin_ = common::val(p.distance(rg.first));
         elevationScale(rg);
         stations(p, rg);
         groundLine(rg);
@@ -279,7 +282,7 @@ public:
 
 private:
     double H() const { return s_.H; }
-    double X(double dM) const { return (s_.x3 + 50) * s_.H + dM * 1000; }
+    double X(double dM) const { return (s_.x3 + 50) * s_.H + (dM - origin_) * 1000; }
     double Y(double eM) const { return s_.yDL * s_.H + (eM - dl_) * s_.K; }
     // A segment given in paper millimetres.
     void paperSeg(double x1, double y1, double x2, double y2) {
@@ -566,6 +569,7 @@ private:
     const FormatRecord& f_;
     Script out_;
     double dl_ = 0;
+    double origin_ = 0;  // distance drawn at the profile's left edge, metres
     std::vector<Section> sizes_;
 };
 

@@ -262,9 +262,9 @@ TEST(Script, SubPipeStepsTheNextLabelDown) {
     cmds = commands(generateScript(doc, automatic()));
     EXPECT_TRUE(has(cmds, "_line 75000,54000 75000,109000"));
     EXPECT_TRUE(has(cmds, "_line 90000,54000 90000,104000"));
-    // The first station of a stretch starts at the profile height again.
+    // The first station of a stretch starts at the profile height again (and at the left).
     cmds = commands(generateScript(doc, stretch(2, 3, 5)));
-    EXPECT_TRUE(has(cmds, "_line 75000,54000 75000,114000"));
+    EXPECT_TRUE(has(cmds, "_line 60000,54000 60000,114000"));
 }
 
 TEST(Script, LeaderFittedToTheLabel) {
@@ -325,30 +325,32 @@ TEST(Script, ItemsWithoutARow) {
     EXPECT_FALSE(hasPart(cmds, "管　　径"));
 }
 
-TEST(Script, LayoutDrawsOnlyTheStretch) {
+TEST(Script, LayoutDrawsOnlyTheStretchFromTheLeftOfTheProfile) {
     const Drawing doc = sampleDrawing();
+    // Stations 2 and 3 stand at 15 m and 30 m; the stretch is drawn from 15 m, so station
+    // 2 takes the place of the line's start (x = 60000) and station 3 is 15 m further.
     auto cmds = commands(generateScript(doc, stretch(2, 3, 5)));
-    EXPECT_TRUE(has(cmds, "_dtext j bc 82500,54000 h 1500 r 0 1-1 "));
-    EXPECT_FALSE(hasPart(cmds, "_dtext j bc 100000,"));  // span 2 leaves the end station
-    EXPECT_FALSE(hasPart(cmds, " 8.300 "));              // its start invert
-    EXPECT_TRUE(has(cmds, "_dtext j mc 90000,24000 h 1500 r 90 8.330 "));  // arriving, alone
-    EXPECT_TRUE(has(cmds, "_dtext j mc 75000,24000 h 1500 r 90 8.405 "));
+    EXPECT_TRUE(has(cmds, "_dtext j bc 67500,54000 h 1500 r 0 1-1 "));
+    EXPECT_FALSE(hasPart(cmds, "_dtext j bc 85000,"));  // span 2 leaves the end station
+    EXPECT_FALSE(hasPart(cmds, " 8.300 "));             // its start invert
+    EXPECT_TRUE(has(cmds, "_dtext j mc 75000,24000 h 1500 r 90 8.330 "));  // arriving, alone
+    EXPECT_TRUE(has(cmds, "_dtext j mc 60000,24000 h 1500 r 90 8.405 "));
     auto pipes = section(cmds, "_clayer 計画管", "_zoom e");
-    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 75000,71025 90000,70650",
-                                               "_line 75000,72025 90000,71650"}));
+    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 60000,71025 75000,70650",
+                                               "_line 60000,72025 75000,71650"}));
     // Ground points from 15 m to 30 m, the change point at 20 m included.
     auto ground = section(cmds, "_clayer 地盤線", "_clayer ");
-    EXPECT_EQ(ground, (std::vector<std::string>{"_line 75000,83000 80000,89000",
-                                                "_line 80000,89000 90000,81500"}));
+    EXPECT_EQ(ground, (std::vector<std::string>{"_line 60000,83000 65000,89000",
+                                                "_line 65000,89000 75000,81500"}));
 
-    // The same stretch downstream first: mirrored rows 2 and 3.
+    // The same stretch downstream first: mirrored rows 2 and 3, from their first one.
     cmds = commands(generateScript(doc, stretch(2, 3, 5, false)));
     ground = section(cmds, "_clayer 地盤線", "_clayer ");
-    EXPECT_EQ(ground, (std::vector<std::string>{"_line 80000,81500 90000,89000",
-                                                "_line 90000,89000 95000,83000"}));
+    EXPECT_EQ(ground, (std::vector<std::string>{"_line 60000,81500 70000,89000",
+                                                "_line 70000,89000 75000,83000"}));
     pipes = section(cmds, "_clayer 計画管", "_zoom e");
-    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 80000,70650 95000,71025",
-                                               "_line 80000,71650 95000,72025"}));
+    EXPECT_EQ(pipes, (std::vector<std::string>{"_line 60000,70650 75000,71025",
+                                               "_line 60000,71650 75000,72025"}));
 }
 
 TEST(Script, ElevationScale) {
