@@ -13,12 +13,22 @@ SIZES = {
     8: (1000, 7),
 }
 
+
+# Deviations of the editor from the rules, switched on to confirm that a known
+# disagreement is the only one:
+#   "blank-digit-start"  an empty digit setting in the file is read as its start value;
+#   "count-below-one"    a split count that rounds below 1 is refused like a non-number.
+COMPAT = set()
+
 DIGIT_NAMES = ("gradient", "distance", "ground", "cover", "invert", "excavation")
 
 
+_BLANK_ROWS = {n: [""] * (cols + 1) for n, (rows, cols) in SIZES.items()}
+
+
 def new_table(n):
-    rows, cols = SIZES[n]
-    return [[""] * (cols + 1) for _ in range(rows + 1)]
+    blank = _BLANK_ROWS[n]
+    return [blank[:] for _ in range(SIZES[n][0] + 1)]
 
 
 class Settings:
@@ -111,24 +121,28 @@ def write_lines(path, lines):
 
 # ------------------------------------------------------------------------ .osa
 
+def _quoted(cells):
+    return '"' + '","'.join(cells) + '"'
+
+
 def osa_lines(doc):
     t, s = doc.t, doc.s
     out = []
     for r in range(1, 201):
-        out.append(",".join([str(r)] + [q(t[1][r][c]) for c in range(1, 5)]))
+        out.append("%d,%s" % (r, _quoted(t[1][r][1:5])))
     for r in range(1, 1001):
-        out.append(",".join([str(r)] + [q(t[2][r][c]) for c in range(1, 10)] + ['""'] * 4))
+        out.append('%d,%s,"","","",""' % (r, _quoted(t[2][r][1:10])))
     for r in range(1, 201):
-        out.append(",".join([str(r)] + [q(t[4][r][c]) for c in range(1, 5)]))
+        out.append("%d,%s" % (r, _quoted(t[4][r][1:5])))
     for r in range(1, 1001):
-        out.append(",".join([str(r)] + [q(t[3][r][c]) for c in range(1, 5)]))
+        out.append("%d,%s" % (r, _quoted(t[3][r][1:5])))
     for r in range(1, 1001):
-        out.append("%d,%s,%s,%s" % (r, t[2][r][10], q(t[2][r][11]), q(t[2][r][12])))
-    out.append(",".join(q(x) for x in (s.project, s.format_field, s.outlet_no, s.outlet_gl,
-                                        s.outlet_type, s.hinterland)))
-    out.append(",".join(q(x) for x in (s.min_cover, s.drop)))
+        out.append('%d,%s,"%s","%s"' % (r, t[2][r][10], t[2][r][11], t[2][r][12]))
+    out.append(_quoted([s.project, s.format_field, s.outlet_no, s.outlet_gl, s.outlet_type,
+                        s.hinterland]))
+    out.append(_quoted([s.min_cover, s.drop]))
     out.append(",".join(tf(b) for b in s.choices))
-    out.append(",".join(q(x) for x in s.digits))
+    out.append(_quoted(s.digits))
     out.append('"dammy","dammy","dammy","mirai"')
     return out
 
@@ -171,6 +185,8 @@ def read_osa(path, doc):
     s.choices = [x == "#TRUE#" for x in rec[:4]]
     rec = parse_record(lines[pos + 3])
     s.digits = rec[:6]
+    if "blank-digit-start" in COMPAT:
+        s.digits = [d if d != "" else start for d, start in zip(s.digits, Settings().digits)]
 
 
 # ------------------------------------------------------------------------ .osb

@@ -41,10 +41,15 @@ def custom_format(rng):
             continue
         box.append([code, m3(h), m3(rng.uniform(0.12, 0.25)), m3(rng.uniform(0.12, 0.25)),
                     m3(rng.choice([0.2, 0.3]))])
+    if rng.random() < 0.05:
+        # A gap in the table: the list ends there.
+        circ.insert(rng.randint(1, len(circ)), ["", "", "", ""])
     if rng.random() < 0.15:
         # Hand-typed values as the format manager may hold them.
         row = rng.choice(circ)
-        row[rng.randint(1, 3)] = rng.choice(["abc", "", "0.3", ".25", "1e-1"])
+        row[rng.randint(1, 3)] = rng.choice(["abc", "", "0.3", ".25", "1e-1", "1e39"])
+    if box and rng.random() < 0.03:
+        box[0][rng.randint(1, 4)] = "1e39"
     return circ, box
 
 
@@ -95,13 +100,17 @@ def generate(seed):
     else:
         circ, box = custom_format(rng)
         fmt = osb_lines(circ, box)
-        codes = [c[0] for c in circ]
+        codes = [c[0] for c in circ if c[0]]
         sizes = list(range(len(codes)))
         box_codes = [b[0] for b in box]
         tags.append("custom-format")
 
     big = chance(0.04, "long-chain")
+    huge = chance(0.03, "very-long-chain")
     nroutes = rng.randint(15, 60) if big else rng.randint(1, 9)
+    if huge:
+        big = True
+        nroutes = rng.randint(100, 190)
     names = route_names(rng, nroutes + 1)
     outlet_name = names[-1]
 
@@ -110,9 +119,13 @@ def generate(seed):
     routes, route_gls, lengths_mm, counts = [], [], [], []
     for k in range(nroutes):
         length_mm = rng.randint(3000, 120000) if not big else rng.randint(5000, 60000)
+        if huge:
+            length_mm = rng.randint(40000, 150000)
         if rng.random() < 0.1:
             length_mm = rng.choice([10100 * 3, 30000, 40000, 15000 * 2, 33333])
         count = rng.choice([1, 1, 2, 2, 3, 4]) if not big else rng.choice([1, 2, 3, 5, 8])
+        if huge:
+            count = rng.choice([1, 2, 3, 4])
         routes.append([names[k], m3(length_mm / 1000), str(count), m3(gl)])
         route_gls.append(gl)
         lengths_mm.append(length_mm)
@@ -220,6 +233,8 @@ def generate(seed):
                    outlet_gl=m3(outlet_gl) if rng.random() < 0.8 else str(round(outlet_gl, 1)),
                    project="検証%d" % seed, **settings)
     nasty(rng, doc, tags, codes, box_codes, listed)
+    torture(rng, doc, tags, codes)
+    corners(rng, doc, tags, codes)
     return doc, fmt, tags
 
 
@@ -289,7 +304,7 @@ def nasty(rng, doc, tags, codes, box_codes, listed):
         s.digits = ["2", "2", "2", "2", "2", "2"]
         s.min_cover = rng.choice(["1.205", "1.2005", "1.125", "0.995"])
         for r in range(1, nsplit + 1):
-            if t[2][r][3] and rng.random() < 0.3:
+            if t[2][r][3] and rng.random() < 0.3 and t[2][r][3][0] in "0123456789":
                 t[2][r][3] = "%.4f" % (float(t[2][r][3] or 0) + 0.0005)
     if nroute and chance(0.02, "split-rows-over-1000"):
         t[1][1][3] = rng.choice(["1001", "999", "1000"])
@@ -298,11 +313,136 @@ def nasty(rng, doc, tags, codes, box_codes, listed):
             t[1][1][3] = str(rng.choice([990, 995, 1000 - max(ncp, 1)]))
     if nsplit and chance(0.02, "row1-is-outlet"):
         t[2][1][1] = s.outlet_no
-    if chance(0.01, "huge-value"):
-        if nsplit:
-            t[2][rng.randint(1, nsplit)][rng.choice([3, 5])] = "1e39"
+    if chance(0.02, "huge-value"):
+        where = rng.randrange(5)
+        big = rng.choice(["1e39", "-1e39", "3.5e38", "1e300", "1e400"])
+        if where == 0 and nsplit:
+            t[2][rng.randint(1, nsplit)][rng.choice([2, 3, 5, 6, 7])] = big
+        elif where == 1 and nroute:
+            t[1][rng.randint(1, nroute)][rng.choice([2, 4])] = big
+        elif where == 2 and ncp:
+            t[4][rng.randint(1, ncp)][rng.choice([2, 3, 4])] = big
+        elif where == 3:
+            setattr(s, rng.choice(["min_cover", "drop", "hinterland", "outlet_gl"]),
+                    rng.choice(["1e39", "3e38", "-3.4e38", "1e300"]))
+        elif nsplit:
+            t[2][rng.randint(1, nsplit)][2] = "3e37"
     if nsplit and chance(0.04, "stale-rows"):
         # Rows below the outlet left from an earlier, longer line.
         for k in range(rng.randint(1, 3)):
             r = nsplit + 1 + k
             t[2][r][1:6] = ["OLD%d" % k, "12.000", "9.000", codes[0], "5.000"]
+
+
+def lenient(rng, text):
+    """The same number as a user or an old file may have typed it."""
+    try:
+        x = float(text)
+    except ValueError:
+        return text
+    return rng.choice([text, " " + text, "+" + text if x >= 0 else text, "%g" % x,
+                       text + "m", ("%.1f" % x), "%.4f" % x, "%.3e" % x])
+
+
+def torture(rng, doc, tags, codes):
+    """Lenient number texts and corner values in every kind of cell."""
+    t, s = doc.t, doc.s
+    nroute = sum(1 for r in range(1, 201) if t[1][r][1])
+    nsplit = sum(1 for r in range(1, 1001) if t[2][r][1])
+    ncp = sum(1 for r in range(1, 201) if t[4][r][1])
+
+    def chance(p, tag):
+        if rng.random() < p:
+            tags.append(tag)
+            return True
+        return False
+
+    if chance(0.1, "lenient-texts"):
+        for _ in range(rng.randint(1, 8)):
+            kind = rng.randrange(4)
+            if kind == 0 and nroute:
+                r = rng.randint(1, nroute)
+                c = rng.choice([2, 4])
+                t[1][r][c] = lenient(rng, t[1][r][c])
+            elif kind == 1 and nsplit:
+                r = rng.randint(1, nsplit)
+                c = rng.choice([2, 3, 5, 6, 7])
+                t[2][r][c] = lenient(rng, t[2][r][c])
+            elif kind == 2 and ncp:
+                r = rng.randint(1, ncp)
+                c = rng.choice([2, 3, 4])
+                t[4][r][c] = lenient(rng, t[4][r][c])
+            else:
+                attr = rng.choice(["min_cover", "drop", "hinterland", "outlet_gl"])
+                setattr(s, attr, lenient(rng, getattr(s, attr)))
+    if nroute and chance(0.04, "odd-count"):
+        t[1][rng.randint(1, nroute)][3] = rng.choice(["1.5", "2.5", "0.5", "0", "-1", "1e1",
+                                                      "2.0", " 3", "3.49"])
+    if nsplit and chance(0.04, "negative-gradient"):
+        r = rng.randint(1, nsplit)
+        if t[2][r][5]:
+            t[2][r][5] = "-" + t[2][r][5]
+    if nsplit and chance(0.04, "zero-length-with-pipe"):
+        r = rng.randint(1, nsplit)
+        if "-" in t[2][r][1] and t[2][r][4]:
+            t[2][r][2] = "0.000"
+    if ncp and nsplit and chance(0.05, "cp-on-split-point"):
+        # A change point exactly where a further split starts.
+        r = rng.randint(1, nsplit)
+        label = t[2][r][1]
+        if "-" in label:
+            route = label.rsplit("-", 1)[0]
+            acc = 0.0
+            for k in range(1, r):
+                if t[2][k][1] == route or t[2][k][1].startswith(route + "-"):
+                    acc += float(t[2][k][2] or 0)
+            t[4][rng.randint(1, ncp)][1:3] = [route, "%.3f" % acc]
+    if chance(0.05, "digit-texts"):
+        s.digits[rng.randrange(6)] = rng.choice([" 2", "2.0", "02", "3 ", "1.5", "abc", "-1"])
+    if chance(0.03, "all-digits-0"):
+        s.digits = ["0"] * 6
+    if chance(0.03, "all-digits-4"):
+        s.digits = ["4"] * 6
+    if nsplit > 2 and chance(0.03, "duplicate-stale-label"):
+        r = nsplit + 1
+        t[2][r][1:6] = [t[2][1][1], "5.000", "9.000", codes[0], "5.000"]
+    if nsplit and chance(0.03, "outlet-row-designed"):
+        for r in range(1, nsplit + 1):
+            if t[2][r][1] == s.outlet_no:
+                t[2][r][2:6] = ["12.000", t[2][r][3], codes[0], "5.000"]
+
+
+def corners(rng, doc, tags, codes):
+    """Whole-document corners: nothing but the outlet; a split table filled to the limit of
+    the merged work tables with rows left below it."""
+    t, s = doc.t, doc.s
+
+    def chance(p, tag):
+        if rng.random() < p:
+            tags.append(tag)
+            return True
+        return False
+
+    if chance(0.015, "only-outlet"):
+        for r in range(1, 201):
+            t[1][r][1:5] = ["", "", "", ""]
+            t[4][r][1:5] = ["", "", "", ""]
+        for r in range(1, 1001):
+            t[2][r][1:10] = [""] * 9
+        if rng.random() < 0.5:
+            t[1][1][1:5] = [s.outlet_no, "", "1", s.outlet_gl]
+        if rng.random() < 0.5:
+            t[2][1][1:7] = [s.outlet_no, "", s.outlet_gl, "", "", "9.000"]
+    if chance(0.015, "full-with-stale-rows"):
+        nroute = sum(1 for r in range(1, 201) if t[1][r][1])
+        ncp = sum(1 for r in range(1, 201) if t[4][r][1])
+        if nroute >= 2:
+            others = sum(int(t[1][r][3]) if t[1][r][3].isdigit() else 1 for r in range(2, nroute))
+            first = 1000 - ncp - others - 1 - rng.choice([0, 1, 2])
+            if first >= 1:
+                t[1][1][3] = str(first)
+                total = first + others + 1
+                for k in range(rng.randint(1, 3)):
+                    if total + 1 + k <= 1000:
+                        t[2][total + 1 + k][1:6] = ["OLD%d" % k, "10.000", "9.000", codes[0],
+                                                     "5.000"]

@@ -10,7 +10,7 @@ rounded binary32 result for + - * /, so no wider arithmetic is needed.
 import math
 import re
 import struct
-from decimal import Decimal, ROUND_HALF_UP, ROUND_HALF_EVEN
+from decimal import Decimal, ROUND_HALF_UP, ROUND_HALF_EVEN, localcontext
 from fractions import Fraction
 
 _INF = float("inf")
@@ -229,7 +229,10 @@ def fmt_mask(x, decimals=3):
     zero; a rounded zero without sign; a value that is not finite as 0."""
     if not math.isfinite(float(x)):
         x = 0.0
-    d = Decimal(_decimal_text(x)).quantize(Decimal(1).scaleb(-decimals), rounding=ROUND_HALF_UP)
+    with localcontext() as ctx:
+        ctx.prec = 400
+        d = Decimal(_decimal_text(x)).quantize(Decimal(1).scaleb(-decimals),
+                                               rounding=ROUND_HALF_UP)
     if d.is_zero():
         d = abs(d)
     return "{:f}".format(d)
@@ -246,8 +249,12 @@ def mask3(text):
 
 # ---------------------------------------------------------------------- rounding
 
+# Roundings of a float value whose result a double product would have changed.
+PRECISION_MATTERED = [0]
+
+
 def digit_count(digits):
-    t = digits.strip(" ")
+    t = digits.strip(" \t")
     m = _NUM.fullmatch(t)
     if not m or t != m.group(1):
         return None
@@ -266,10 +273,15 @@ def round_to_digits(value, digits):
     if not math.isfinite(float(value)):
         return float(value)
     if d == 0:
-        return float(math.floor(float(value) + 0.5))
+        return float(math.floor(float(value) + 0.5)) if abs(float(value)) < 1e300 else float(value)
     f = 10 ** d
     p = value * f  # F32 stays F32, double stays double
-    return math.floor(float(p) + 0.5) / float(f)
+    if not math.isfinite(float(p)):
+        return float(p)
+    result = math.floor(float(p) + 0.5) / float(f)
+    if isinstance(value, F32) and math.floor(float(value) * f + 0.5) / f != result:
+        PRECISION_MATTERED[0] += 1
+    return result
 
 
 def fmt_rounded(v):

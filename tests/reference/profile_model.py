@@ -8,12 +8,19 @@ promotions of the editor's code, so an operation between two cell values is roun
 single precision at once.
 """
 
+from docfiles import COMPAT, new_table
 from numtext import (F32, val, valf, has_number, fmt3, mask3, round_to_digits, fmt_rounded,
                      whole_number, finite, dbl)
 
+from collections import Counter
+
 CRITICAL, EXCLAMATION = "critical", "exclamation"
+
+# Rule branches reached, for judging how much of the rules the documents exercise.
+REACHED = Counter()
 FIXED = "10"
 CP_SUFFIX = "変"
+FLT_MAX = 3.4028234663852886e38
 
 
 class Stop(Exception):
@@ -27,7 +34,8 @@ class NonFinite(Exception):
 
 
 CAPTIONS = {1: "路線基本データ", 2: "分割データ", 3: "人孔データ", 4: "地盤変化点データ",
-            5: "FGrid5", 6: "FGrid6", 7: "FGrid7", 8: "FGrid8"}
+            5: "CAD作成ﾃﾞｰﾀ", 6: "CAD作成ﾃﾞｰﾀ", 7: "CAD作成ﾃﾞｰﾀ", 8: "CAD作成ﾃﾞｰﾀ"}
+CIRCULAR_CAPTION, BOX_CAPTION = "円形断面", "暗渠(BOX)断面"
 
 
 class Model:
@@ -41,6 +49,7 @@ class Model:
     # -------------------------------------------------------------- helpers
 
     def msg(self, icon, title, text):
+        REACHED["message " + title] += 1
         self.doc.messages.append((icon, title, text))
 
     def cell(self, tab, r, c):
@@ -61,7 +70,7 @@ class Model:
         if v is None:
             tab[r][c] = ""
             return
-        if not finite(v) or not finite(F32(dbl(v))):
+        if not finite(v) or abs(dbl(v)) > FLT_MAX:
             raise NonFinite(self._caption(tab), r, c)
         tab[r][c] = fmt3(v)
 
@@ -201,8 +210,12 @@ class Model:
 
     def _count_checks(self):
         total = 0
-        for r, cnt, _ in self._normalised_rows():
-            if not has_number(cnt):
+        plan = self._normalised_rows()
+        for r, cnt, _ in plan:
+            bad = not has_number(cnt)
+            if "count-below-one" in COMPAT:
+                bad = bad or whole_number(cnt) < 1
+            if bad:
                 self.msg(CRITICAL, "分割数入力エラー",
                          "路線基本データの　%d　行目の分割数が正しくありません。" % r)
                 raise Stop
@@ -210,7 +223,20 @@ class Model:
         if total > 1000:
             self.msg(CRITICAL, "データエラー", "分割数の合計が1000行を超えるため計算出来ません。")
             raise Stop
-        if total + len(self.cp_rows()) > 1000:
+        # The merged work tables hold every labelled split row after the generation, rows
+        # left below the generated ones included, and every change point.
+        labelled = [False] + [self.f2[r][1] != "" for r in range(1, 1001)] + [False]
+        row = 0
+        for r, cnt, _ in plan:
+            count = val(cnt)
+            for k in range(1, whole_number(cnt) + 1):
+                row += 1
+                if k == 1 or count >= k:
+                    labelled[row] = True
+        nsplit = 0
+        while nsplit < 1000 and labelled[nsplit + 1]:
+            nsplit += 1
+        if nsplit + len(self.cp_rows()) > 1000:
             self.msg(CRITICAL, "データエラー",
                      "分割データと地盤変化点の合計が1000行を超えるため計算出来ません。")
             raise Stop
@@ -270,11 +296,24 @@ class Model:
         """The work tables FGrid8, FGrid7 and FGrid5. False when a route has no length."""
         t = self.t
         for n in (5, 8):
-            from docfiles import new_table
             t[n] = new_table(n)
         self.f5, self.f8 = t[5], t[8]
-        f1, f2, f4, f7, f8 = self.f1, self.f2, self.f4, self.f7, self.f8
-        outlet = self.outlet
+        try:
+            row = self._fgrid8_rows()
+        except NonFinite:
+            # The rows are written once they are all made: a value too large leaves none.
+            t[8] = self.f8 = new_table(8)
+            raise
+        if row is None:
+            return False
+        self._sort_rows(self.f8, row, 3)
+        self._copyset_rest()
+        return True
+
+    def _fgrid8_rows(self):
+        """FGrid8's route and change-point rows, unsorted; the number of rows, or None when
+        a route has no length (reported; the rows made so far stay)."""
+        f1, f4, f8, outlet = self.f1, self.f4, self.f8, self.outlet
         f8[1][3] = "0.000"
         total = F32(0)
         last = 0
@@ -282,7 +321,7 @@ class Model:
             route, length = f1[r][1], f1[r][2]
             if route != outlet and length == "":
                 self.msg(CRITICAL, "路線長入力エラー", "路線長 (%d行) を入力してください。" % r)
-                return False
+                return None
             f8[r][1] = route
             if length != "":
                 f8[r][2] = length
@@ -302,7 +341,10 @@ class Model:
             base = self._find_label(f8, range(1, last + 1), route, outlet)
             start = self.cell(f8, base, 3) if base else F32(0)
             self.put(f8, row, 3, self.cell(f4, q, 2) + start)
-        self._sort_rows(f8, row, 3)
+        return row
+
+    def _copyset_rest(self):
+        f2, f7, f8, outlet = self.f2, self.f7, self.f8, self.outlet
         w = 1
         while w + 1 <= 1000 and f8[w + 1][3] != "":
             self.put(f8, w, 2, self.cell(f8, w + 1, 3) - self.cell(f8, w, 3))
@@ -336,10 +378,8 @@ class Model:
                 if s + 1 <= 1000:
                     self.put(f7, s + 1, 3, total)
         self.build_fgrid5()
-        return True
 
     def build_fgrid5(self):
-        from docfiles import new_table
         self.t[5] = new_table(5)
         f5 = self.f5 = self.t[5]
         f4, f7, outlet = self.f4, self.f7, self.outlet
@@ -416,6 +456,7 @@ class Model:
             if f8[a][3] == "" or f7[j][3] == "":
                 break
             while self.cell(f8, a, 3) > self.cell(f7, j, 3):
+                REACHED["interpolated"] += 1
                 delta = self.cell(f7, j, 3) - self.cell(f8, a - 1, 3)
                 level = self.cell(f8, a - 1, 4) + self.cell(f8, a, 5) * delta / 100
                 self.put(f7, j, 4, round_to_digits(level, gdig))
@@ -460,18 +501,25 @@ class Model:
         fmt = self.doc.fmt
         found = None
         for r in range(1, 101):
-            row = fmt.circ[r]
-            if row[1] == "":
+            if fmt.circ[r][1] == "":
                 break
-            if row[1] == symbol:
-                found = (valf(row[2]), valf(row[3]), valf(row[3]), valf(row[4]))
+            if fmt.circ[r][1] == symbol:
+                found = (CIRCULAR_CAPTION, fmt.circ, r, (2, 3, 3, 4))
         for r in range(1, 101):
-            row = fmt.box[r]
-            if row[1] == "":
+            if fmt.box[r][1] == "":
                 break
-            if row[1] == symbol:
-                found = (valf(row[2]), valf(row[3]), valf(row[4]), valf(row[5]))
-        return found
+            if fmt.box[r][1] == symbol:
+                found = (BOX_CAPTION, fmt.box, r, (2, 3, 4, 5))
+        if found is None:
+            return None
+        caption, table, r, cols = found
+        values = []
+        for c in cols:
+            v = valf(table[r][c])
+            if not finite(v):
+                raise NonFinite(caption, r, c)
+            values.append(v)
+        return tuple(values)
 
     def code_names(self):
         names = set()
@@ -505,6 +553,7 @@ class Model:
 
         s = g / 1000
         if smark == FIXED or emark == FIXED:
+            REACHED["fixed"] += 1
             if smark == FIXED:
                 self.put(tab, r, ce, rnd(st() - L * g / 1000))
             if emark == FIXED:
@@ -512,30 +561,39 @@ class Model:
             return True
 
         def crown_and_cover():
+            REACHED["size change"] += 1
             if st() + D > pe() + Dp:
+                REACHED["crown"] += 1
                 self.put(tab, r, cs, rnd(pe() + Dp - D))
             if mc > GL0 - st() - D - tT:
+                REACHED["cover rule"] += 1
                 self.put(tab, r, cs, rnd(GL0 - mc - D - tT))
 
         if (GL0 - GL1) / L >= s:
+            REACHED["falling"] += 1
             self.put(tab, r, ce, GL1 - mc - D - tT)
             self.put(tab, r, cs, rnd(en() + L * g / 1000))
             if hl != 0 and hl < st():
+                REACHED["hinterland"] += 1
                 self.put(tab, r, cs, rnd(hl))
                 self.put(tab, r, ce, rnd(st() - L * g / 1000))
             if first:
                 return False
             if pe() < st():
+                REACHED["drop"] += 1
                 self.put(tab, r, cs, rnd(pe() - drop / 1000))
                 if Dp != D:
                     crown_and_cover()
                 self.put(tab, r, ce, rnd(st() - L * g / 1000))
         else:
+            REACHED["rising"] += 1
             self.put(tab, r, cs, rnd(GL0 - mc - D - tT))
             if hl != 0 and hl < st():
+                REACHED["hinterland"] += 1
                 self.put(tab, r, cs, rnd(hl))
             if not first:
                 if pe() < st():
+                    REACHED["drop"] += 1
                     self.put(tab, r, cs, rnd(pe() - drop / 1000))
                 if Dp != D:
                     crown_and_cover()
@@ -580,9 +638,9 @@ class Model:
                 self.put(f3, r, 8, self.cell(f2, r, 3) - self.cell(f2, r - 1, 7))
 
     def judancalc(self):
+        """The main pass. Whether split row 1 is the outlet was asked before the split
+        calculation; the pass itself does not ask again."""
         f2 = self.f2
-        if f2[1][1] == self.outlet:
-            return
         names = self.code_names()
         for i in range(1, 1001):
             if f2[i][4] == "":
@@ -615,6 +673,21 @@ class Model:
     def judanhenka(self, computed):
         f2, f4, f6, outlet = self.f2, self.f4, self.f6, self.outlet
         nsplit = self._first_blank(f2) - 1
+        if nsplit + len(self.cp_rows()) > 1000:
+            # Split data left from a stopped split calculation with the change points.
+            self.msg(CRITICAL, "データエラー",
+                     "分割データと地盤変化点の合計が1000行を超えるため計算出来ません。")
+            return
+        try:
+            row, is_cp = self._fgrid6_rows(nsplit)
+        except NonFinite:
+            # Written once they are all made, like FGrid8.
+            self.t[6] = self.f6 = new_table(6)
+            raise
+        self._judanhenka_rest(nsplit, row, is_cp, computed)
+
+    def _fgrid6_rows(self, nsplit):
+        f2, f4, f6, outlet = self.f2, self.f4, self.f6, self.outlet
         for i in range(1, nsplit + 1):
             for src, dst in zip(range(1, 13), (1, 2, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14)):
                 f6[i][dst] = f2[i][src]
@@ -634,6 +707,10 @@ class Model:
             f6[row][4] = mask3(f4[q][3])
             f6[row][11] = mask3(f4[q][4])
             is_cp[row] = True
+        return row, is_cp
+
+    def _judanhenka_rest(self, nsplit, row, is_cp, computed):
+        f2, f6 = self.f2, self.f6
         order = sorted(range(1, row + 1), key=lambda k: val(f6[k][3]))
         data = [f6[k][:] for k in order]
         flags = [is_cp[k] for k in order]
@@ -666,7 +743,9 @@ class Model:
         Dp = None
         for j in range(1, 1001):
             r, n = rmap[j], rmap[j + 1]
-            if r == 0 or f6[r][2] == "" or f6[r][5] == "" or f6[r][6] == "":
+            # The rules would take the heading row for a split without a next split; the
+            # pass ends there instead.
+            if r == 0 or n == 0 or f6[r][2] == "" or f6[r][5] == "" or f6[r][6] == "":
                 break
             sec = self.section(f6[r][5])
             if sec is None:
@@ -682,10 +761,13 @@ class Model:
                 dc = self.cell(f6, c, 3)
                 self.put(f6, c, 7, round_to_digits(self.cell(f6, r, 7) - (dc - dr) * g / 1000, idig))
                 if fixed:
+                    REACHED["change point on fixed split"] += 1
                     continue
                 inv = self.cell(f6, c, 7)
                 req = self.cell(f6, c, 11)
+                REACHED["change point in split"] += 1
                 if self.cell(f6, c, 4) - inv - D - tT < req:
+                    REACHED["change point lowers"] += 1
                     self.put(f6, c, 7, round_to_digits(self.cell(f6, c, 4) - req - D - tT, idig))
                     inv = self.cell(f6, c, 7)
                     self.put(f6, r, 8, round_to_digits(inv - (dn - dc) * g / 1000, idig))
