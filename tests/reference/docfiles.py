@@ -72,6 +72,8 @@ class Doc:
 
 import re
 
+from numtext import val
+
 # A line whose quoted fields hold no comma or quote splits at every comma.
 _SIMPLE = re.compile(r'(?:"[^",]*"|[^",]*)(?:,(?:"[^",]*"|[^",]*))*\Z')
 
@@ -174,9 +176,10 @@ def read_osa(path, doc):
     for k in range(1000):
         rec = parse_record(lines[pos + k])
         r = int(rec[0])
-        t[2][r][10] = str(int(float(rec[1])))
-        t[2][r][11] = rec[2]
-        t[2][r][12] = rec[3]
+        # A mark is fixed (10) or free (0), however the file wrote it.
+        t[2][r][10] = "10" if val(rec[1]) == 10 else "0"
+        t[2][r][11] = "10" if val(rec[2]) == 10 else "0"
+        t[2][r][12] = "10" if val(rec[3]) == 10 else "0"
     pos += 1000
     rec = parse_record(lines[pos])
     (s.project, s.format_field, s.outlet_no, s.outlet_gl, s.outlet_type, s.hinterland) = rec[:6]

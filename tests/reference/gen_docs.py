@@ -235,6 +235,7 @@ def generate(seed):
     nasty(rng, doc, tags, codes, box_codes, listed)
     torture(rng, doc, tags, codes)
     corners(rng, doc, tags, codes)
+    more_corners(rng, doc, tags, codes)
     return doc, fmt, tags
 
 
@@ -446,3 +447,44 @@ def corners(rng, doc, tags, codes):
                     if total + 1 + k <= 1000:
                         t[2][total + 1 + k][1:6] = ["OLD%d" % k, "10.000", "9.000", codes[0],
                                                      "5.000"]
+
+
+def more_corners(rng, doc, tags, codes):
+    """Many change points, repeated route numbers, route numbers that read like split
+    labels, marks typed in other forms."""
+    t, s = doc.t, doc.s
+    nroute = sum(1 for r in range(1, 201) if t[1][r][1])
+    nsplit = sum(1 for r in range(1, 1001) if t[2][r][1])
+
+    def chance(p, tag):
+        if rng.random() < p:
+            tags.append(tag)
+            return True
+        return False
+
+    routes = [r for r in range(1, nroute + 1) if t[1][r][1] != s.outlet_no and t[1][r][2]]
+    if routes and chance(0.03, "many-change-points"):
+        cps = []
+        for _ in range(rng.randint(30, 200)):
+            r = rng.choice(routes)
+            length = float(t[1][r][2]) if t[1][r][2][:1].isdigit() else 10.0
+            d = round(rng.uniform(0.001, max(0.002, length - 0.001)), 3)
+            cps.append([t[1][r][1], "%.3f" % d, "%.3f" % rng.uniform(5, 60),
+                        rng.choice(["", "1.000", "1.500", "3.000"])])
+        if rng.random() < 0.7:
+            order = {t[1][r][1]: r for r in routes}
+            cps.sort(key=lambda c: (order[c[0]], float(c[1])))
+        for r in range(1, 201):
+            t[4][r][1:5] = cps[r - 1] if r <= len(cps) else ["", "", "", ""]
+    if nroute > 2 and chance(0.02, "repeated-route-number"):
+        r = rng.randint(2, nroute - 1)
+        if t[1][r][1] != s.outlet_no and t[1][r - 1][1] != s.outlet_no:
+            t[1][r][1] = t[1][r - 1][1]
+    if nroute > 2 and chance(0.02, "route-like-split-label"):
+        r = rng.randint(2, nroute - 1)
+        if t[1][r][1] != s.outlet_no:
+            t[1][r][1] = t[1][1][1] + "-1"
+    if nsplit and chance(0.03, "mark-texts"):
+        for _ in range(rng.randint(1, 3)):
+            r = rng.randint(1, nsplit)
+            t[2][r][rng.choice([11, 12])] = rng.choice(["10.0", " 10", "1e1", "9", ""])

@@ -18,7 +18,6 @@ CRITICAL, EXCLAMATION = "critical", "exclamation"
 
 # Rule branches reached, for judging how much of the rules the documents exercise.
 REACHED = Counter()
-FIXED = "10"
 CP_SUFFIX = "変"
 FLT_MAX = 3.4028234663852886e38
 
@@ -552,11 +551,12 @@ class Model:
             return round_to_digits(v, idig)
 
         s = g / 1000
-        if smark == FIXED or emark == FIXED:
+        sfixed, efixed = val(smark) == 10, val(emark) == 10
+        if sfixed or efixed:
             REACHED["fixed"] += 1
-            if smark == FIXED:
+            if sfixed:
                 self.put(tab, r, ce, rnd(st() - L * g / 1000))
-            if emark == FIXED:
+            if efixed:
                 self.put(tab, r, cs, rnd(en() + L * g / 1000))
             return True
 
