@@ -7,24 +7,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QValidator>
 
 #include "common/gui/grid_view.h"
+#include "common/gui/key_filters.h"
 #include "common/gui/qtext.h"
 
 namespace gui {
-namespace {
-
-// Refuses pasted text with a double quote, which the files cannot hold.
-class NoQuoteValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        return input.contains(QLatin1Char('"')) ? Invalid : Acceptable;
-    }
-};
-
-}  // namespace
 
 CellEditor::CellEditor(GridView* grid, common::GridParams params,
                        std::shared_ptr<EditTarget> target, std::function<bool()> moveRight,
@@ -40,7 +28,8 @@ CellEditor::CellEditor(GridView* grid, common::GridParams params,
     editor_->setObjectName(editorName);
     editor_->setFrame(false);
     editor_->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(255, 255, 192); }"));
-    editor_->setValidator(new NoQuoteValidator(editor_));
+    // Pasted text with a double quote is refused too: the files cannot hold it.
+    editor_->setValidator(noQuoteValidator(editor_));
     editor_->hide();
     editor_->installEventFilter(this);
     grid_->installEventFilter(this);

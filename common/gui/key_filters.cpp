@@ -22,12 +22,14 @@ public:
 KeyFilter* install(QLineEdit* field, bool numeric) {
     auto* f = new KeyFilter(field, numeric);
     field->installEventFilter(f);
-    if (!field->validator()) field->setValidator(new NoQuote(field));
+    if (!field->validator()) field->setValidator(noQuoteValidator(field));
     if (numeric) field->setAttribute(Qt::WA_InputMethodEnabled, false);
     return f;
 }
 
 }  // namespace
+
+QValidator* noQuoteValidator(QObject* parent) { return new NoQuote(parent); }
 
 KeyFilter::KeyFilter(QObject* parent, bool numeric)
     : QObject(parent), beep([] { QApplication::beep(); }), numeric_(numeric) {}

@@ -6,6 +6,7 @@
 #include <functional>
 
 class QLineEdit;
+class QValidator;
 
 namespace gui {
 
@@ -21,6 +22,9 @@ protected:
 private:
     bool numeric_;
 };
+
+// A validator that refuses any text holding a double quote (pasted text included).
+QValidator* noQuoteValidator(QObject* parent);
 
 // Installs the numeric key filter on a field (and blocks pasted quotes).
 KeyFilter* installNumericFilter(QLineEdit* field);
