@@ -3,7 +3,20 @@
 
 #include <charconv>
 
+#include "common/sjis.h"
+#include "common/textfile.h"
+
 namespace common {
+
+RecordLines::RecordLines(std::string_view cp932Bytes)
+    : lines_(splitLines(cp932ToUtf8(cp932Bytes))) {}
+
+std::optional<Record> RecordLines::at(int i) const {
+    if (i < 0 || i >= static_cast<int>(lines_.size())) return std::nullopt;
+    const std::string& line = lines_[static_cast<size_t>(i)];
+    if (line.find("\xEF\xBF\xBD") != std::string::npos) return std::nullopt;  // U+FFFD
+    return parseRecord(line);
+}
 
 Record parseRecord(std::string_view line) {
     Record rec;

@@ -29,6 +29,17 @@ std::optional<bool> fieldBool(const Record& rec, size_t i);
 // A double quote cannot be stored in a record; it is written as a full-width one.
 std::string storableText(std::string_view text);
 
+// A whole record file (CP932 bytes) addressed by line index from 0. A line that is
+// missing, or holds bytes that are not CP932, is unreadable: nullopt.
+class RecordLines {
+public:
+    explicit RecordLines(std::string_view cp932Bytes);
+    std::optional<Record> at(int i) const;
+
+private:
+    std::vector<std::string> lines_;
+};
+
 class RecordWriter {
 public:
     RecordWriter& text(std::string_view s);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "common/records.h"
-#include "common/sjis.h"
 #include "common/textfile.h"
 #include "kandoru/calc/calculation.h"
 #include "kandoru/files/osa_file.h"
@@ -20,24 +19,7 @@ constexpr int kTableRows = 100;
 constexpr int kSettingsSizes[14] = {3, 3, 2, 7, 7, 6, 8, 8, 9, 8, 5, 5, 10, 10};
 constexpr int kSettingsStart = 3 * kTableRows;
 
-// The file's lines as records; a missing line or one with bytes that are not CP932 is
-// unreadable (nullopt).
-class Records {
-  public:
-    explicit Records(std::string_view bytes)
-        : lines_(common::splitLines(common::cp932ToUtf8(bytes))) {}
-    std::optional<common::Record> at(int i) const {
-        if (i < 0 || i >= static_cast<int>(lines_.size())) return std::nullopt;
-        const std::string& line = lines_[static_cast<size_t>(i)];
-        if (line.find("\xEF\xBF\xBD") != std::string::npos) return std::nullopt;  // U+FFFD
-        return common::parseRecord(line);
-    }
-
-  private:
-    std::vector<std::string> lines_;
-};
-
-void readTable(const Records& records, int start, common::Table& t) {
+void readTable(const common::RecordLines& records, int start, common::Table& t) {
     for (int r = 1; r <= t.dataRows(); ++r)
         for (int c = 1; c <= t.dataCols(); ++c) t.setText(r, c, "");
     for (int k = 0; k < kTableRows; ++k) {
@@ -53,7 +35,7 @@ void readTable(const Records& records, int start, common::Table& t) {
 }  // namespace
 
 void readFormat(Document& doc, std::string_view bytes) {
-    const Records records(bytes);
+    const common::RecordLines records(bytes);
     FormatData& f = doc.format;
     readTable(records, 0, f.circular);
     readTable(records, kTableRows, f.box);

@@ -10,18 +10,6 @@
 namespace kandoru {
 namespace {
 
-// One record per data row: the row number, then the texts of columns 1..cols.
-void writeRows(std::vector<std::string>& out, const common::Table& t, int cols,
-               int emptyTail = 0) {
-    for (int r = 1; r <= t.dataRows(); ++r) {
-        common::RecordWriter w;
-        w.integer(r);
-        for (int c = 1; c <= cols; ++c) w.text(t.text(r, c));
-        for (int i = 0; i < emptyTail; ++i) w.text("");
-        out.push_back(w.str());
-    }
-}
-
 // A format table row by row, column by column, one quoted text per line.
 void writeCells(std::vector<std::string>& out, const common::Table& t) {
     for (int r = 1; r <= t.dataRows(); ++r)
@@ -33,39 +21,18 @@ void writeCells(std::vector<std::string>& out, const common::Table& t) {
 std::vector<std::string> handoffLines(const Document& doc) {
     std::vector<std::string> out;
     out.reserve(kHandoffLines);
-    writeRows(out, doc.fgrid1, 4);
-    writeRows(out, doc.fgrid2, 9, /*emptyTail=*/4);
-    writeRows(out, doc.fgrid4, 4);
-    writeRows(out, doc.fgrid3, 8);
-    writeRows(out, doc.fgrid7, 4);
-    writeRows(out, doc.fgrid8, 7);
-    writeRows(out, doc.fgrid5, 3);
+    writeTableRecords(out, doc.fgrid1, 4);
+    writeTableRecords(out, doc.fgrid2, 9, /*emptyTail=*/4);
+    writeTableRecords(out, doc.fgrid4, 4);
+    writeTableRecords(out, doc.fgrid3, 8);
+    writeTableRecords(out, doc.fgrid7, 4);
+    writeTableRecords(out, doc.fgrid8, 7);
+    writeTableRecords(out, doc.fgrid5, 3);
     writeCells(out, doc.format.circular);
     writeCells(out, doc.format.box);
     writeCells(out, doc.format.manholeTypes);
 
-    const Settings& s = doc.settings;
-    out.push_back(common::RecordWriter()
-                      .text(s.projectName)
-                      .text(s.formatField)
-                      .text(s.outletRoute)
-                      .text(s.outletGround)
-                      .text(s.outletManholeType)
-                      .text(s.hinterland)
-                      .str());
-    out.push_back(common::RecordWriter().text(s.minCover).text(s.manholeDrop).str());
-    out.push_back(common::RecordWriter()
-                      .boolean(s.manning)
-                      .boolean(s.kutter)
-                      .boolean(s.minCoverMethod)
-                      .boolean(s.crownJoint)
-                      .str());
-    {
-        common::RecordWriter w;
-        for (const auto& d : s.digits) w.text(d);
-        out.push_back(w.str());
-    }
-    out.push_back(common::RecordWriter().text("dammy").text("dammy").text("dammy").text("mirai").str());
+    writeSettingsRecords(out, doc.settings);
 
     // Every item as the quoted text read from the format file, truth values included; the
     // intake already made empty items "0", and a hand-off never passes on an empty one.

@@ -3,7 +3,6 @@
 
 #include "common/numtext.h"
 #include "common/records.h"
-#include "common/sjis.h"
 
 namespace kandoru {
 
@@ -23,35 +22,7 @@ constexpr int kManholeStart = kPointStart + kPointRows;
 constexpr int kMarkStart = kManholeStart + kManholeRows;
 constexpr int kSettingsStart = kMarkStart + kSplitRows;
 
-void writeRows(std::vector<std::string>& out, const common::Table& t, int rows, int cols,
-               int emptyTail) {
-    for (int r = 1; r <= rows; ++r) {
-        common::RecordWriter w;
-        w.integer(r);
-        for (int c = 1; c <= cols; ++c) w.text(t.text(r, c));
-        for (int i = 0; i < emptyTail; ++i) w.text("");
-        out.push_back(w.str());
-    }
-}
-
-// The file's lines as records; an unreadable line (missing or with bytes that are not
-// CP932) is nullopt.
-class Lines {
-  public:
-    explicit Lines(std::string_view bytes)
-        : lines_(common::splitLines(common::cp932ToUtf8(bytes))) {}
-    std::optional<common::Record> at(int i) const {
-        if (i < 0 || i >= static_cast<int>(lines_.size())) return std::nullopt;
-        const std::string& line = lines_[static_cast<size_t>(i)];
-        if (line.find("\xEF\xBF\xBD") != std::string::npos) return std::nullopt;  // U+FFFD
-        return common::parseRecord(line);
-    }
-
-  private:
-    std::vector<std::string> lines_;
-};
-
-void readRows(const Lines& lines, int start, int count, common::Table& t, int cols) {
+void readRows(const common::RecordLines& lines, int start, int count, common::Table& t, int cols) {
     for (int k = 0; k < count; ++k) {
         auto rec = lines.at(start + k);
         if (!rec) continue;
@@ -70,21 +41,18 @@ std::string markText(const std::string& field) {
 
 }  // namespace
 
-std::vector<std::string> osaRecords(const Document& doc) {
-    std::vector<std::string> out;
-    out.reserve(kOsaLines);
-    writeRows(out, doc.fgrid1, kRouteRows, 4, 0);
-    writeRows(out, doc.fgrid2, kSplitRows, kSplitCols, /*emptyTail=*/4);
-    writeRows(out, doc.fgrid4, kPointRows, 4, 0);
-    writeRows(out, doc.fgrid3, kManholeRows, 4, 0);
-    for (int r = 1; r <= kSplitRows; ++r)
-        out.push_back(common::RecordWriter()
-                          .integer(r)
-                          .integer(doc.groundMark(r))
-                          .text(doc.startMark(r))
-                          .text(doc.endMark(r))
-                          .str());
-    const Settings& s = doc.settings;
+void writeTableRecords(std::vector<std::string>& out, const common::Table& t, int cols,
+                       int emptyTail) {
+    for (int r = 1; r <= t.dataRows(); ++r) {
+        common::RecordWriter w;
+        w.integer(r);
+        for (int c = 1; c <= cols; ++c) w.text(t.text(r, c));
+        for (int i = 0; i < emptyTail; ++i) w.text("");
+        out.push_back(w.str());
+    }
+}
+
+void writeSettingsRecords(std::vector<std::string>& out, const Settings& s) {
     out.push_back(common::RecordWriter()
                       .text(s.projectName)
                       .text(s.formatField)
@@ -105,6 +73,23 @@ std::vector<std::string> osaRecords(const Document& doc) {
     out.push_back(digits.str());
     out.push_back(
         common::RecordWriter().text("dammy").text("dammy").text("dammy").text("mirai").str());
+}
+
+std::vector<std::string> osaRecords(const Document& doc) {
+    std::vector<std::string> out;
+    out.reserve(kOsaLines);
+    writeTableRecords(out, doc.fgrid1, 4);
+    writeTableRecords(out, doc.fgrid2, kSplitCols, /*emptyTail=*/4);
+    writeTableRecords(out, doc.fgrid4, 4);
+    writeTableRecords(out, doc.fgrid3, 4);
+    for (int r = 1; r <= kSplitRows; ++r)
+        out.push_back(common::RecordWriter()
+                          .integer(r)
+                          .integer(doc.groundMark(r))
+                          .text(doc.startMark(r))
+                          .text(doc.endMark(r))
+                          .str());
+    writeSettingsRecords(out, doc.settings);
     return out;
 }
 
@@ -123,7 +108,7 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
 }
 
 void readOsa(Document& doc, std::string_view bytes) {
-    const Lines lines(bytes);
+    const common::RecordLines lines(bytes);
     for (int r = 1; r <= kRouteRows; ++r)
         for (int c = 1; c <= 4; ++c) {
             doc.fgrid1.setText(r, c, "");

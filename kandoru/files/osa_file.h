@@ -22,6 +22,14 @@ inline constexpr int kOsaLines = 3405;
 // the trailer.
 std::vector<std::string> osaRecords(const Document& doc);
 
+// The records this file shares with the hand-off file. Table rows: one record per data
+// row, the row number, the texts of columns 1..cols, then emptyTail empty texts. Settings:
+// the text settings, minimum cover and drop, the four choices, the digit settings and the
+// trailer.
+void writeTableRecords(std::vector<std::string>& out, const common::Table& t, int cols,
+                       int emptyTail = 0);
+void writeSettingsRecords(std::vector<std::string>& out, const Settings& s);
+
 // The file's bytes; nullopt when a text has no Shift_JIS form (that character in
 // *unmappable).
 std::optional<std::string> osaBytes(const Document& doc, std::string* unmappable = nullptr);
