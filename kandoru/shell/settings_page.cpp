@@ -113,20 +113,29 @@ void MainWindow::bindText(QLineEdit* field, std::string Settings::*member) {
 QWidget* MainWindow::buildSettingsPage() {
     auto* page = new QWidget;
     page->setObjectName("pageSettings");
-    auto beepTo = [this](gui::KeyFilter* k) { k->beep = [this] { ui_.beep(); }; };
+    // A setting field: its key filter (numeric keys only, or no double quote) and its
+    // binding to the document's setting.
+    enum Keys { kNumeric, kText };
+    auto settingField = [this](const char* name, int width, std::string Settings::*member,
+                               Keys keys) {
+        QLineEdit* e = lineEdit(name, width);
+        gui::KeyFilter* k =
+            keys == kNumeric ? gui::installNumericFilter(e) : gui::installQuoteFilter(e);
+        k->beep = [this] { ui_.beep(); };
+        bindText(e, member);
+        return e;
+    };
 
     // Project and format file.
     auto* head = group(QString(), "fraProject");
     auto* hg = formLayout(head);
-    f_.projectName = lineEdit("txtProjectName", 420);
+    f_.projectName = settingField("txtProjectName", 420, &Settings::projectName, kText);
     f_.formatField = lineEdit("txtFormatFile", 420);
     f_.formatField->setReadOnly(true);
     f_.formatField->setToolTip(QStringLiteral("ダブルクリックして書式ファイルを読み込みます"));
     f_.formatField->installEventFilter(new DoubleClick(f_.formatField, [this] { formatIntake(); }));
     formRow(hg, 0, QStringLiteral("プロジェクト名 ："), f_.projectName);
     formRow(hg, 1, QStringLiteral("縦断図の書式："), f_.formatField);
-    beepTo(gui::installQuoteFilter(f_.projectName));
-    bindText(f_.projectName, &Settings::projectName);
 
     // Flow formula.
     auto* flow = group(QStringLiteral("流速公式"), "fraFlow");
@@ -162,46 +171,35 @@ QWidget* MainWindow::buildSettingsPage() {
     cl->addWidget(joint, 0, 0);
     cl->addWidget(method, 0, 1);
     auto* coverRow = new QHBoxLayout;
-    f_.minCover = lineEdit("txtMinCover", 90);
+    f_.minCover = settingField("txtMinCover", 90, &Settings::minCover, kNumeric);
     coverRow->addWidget(caption(QStringLiteral("最小土被り：")));
     coverRow->addWidget(f_.minCover);
     coverRow->addWidget(caption(QStringLiteral("ｍ")));
     coverRow->addStretch(1);
     cl->addLayout(coverRow, 1, 0, 1, 2);
-    beepTo(gui::installNumericFilter(f_.minCover));
-    bindText(f_.minCover, &Settings::minCover);
 
     // Manhole drop.
     auto* drop = group(QStringLiteral("人孔内の落差"), "fraDrop");
     auto* dl = formLayout(drop);
-    f_.manholeDrop = lineEdit("txtManholeDrop", 90);
+    f_.manholeDrop = settingField("txtManholeDrop", 90, &Settings::manholeDrop, kNumeric);
     formRow(dl, 0, QStringLiteral("管落差　　　："), f_.manholeDrop, QStringLiteral("ｍｍ"));
-    beepTo(gui::installNumericFilter(f_.manholeDrop));
-    bindText(f_.manholeDrop, &Settings::manholeDrop);
 
     // Outlet.
     auto* outlet = group(QStringLiteral("流末設定"), "fraOutlet");
     auto* ol = formLayout(outlet);
-    f_.outletRoute = lineEdit("txtOutletRoute", 120);
-    f_.outletGround = lineEdit("txtOutletGround", 90);
-    f_.outletManholeType = lineEdit("txtOutletManholeType", 160);
+    f_.outletRoute = settingField("txtOutletRoute", 120, &Settings::outletRoute, kText);
+    f_.outletGround = settingField("txtOutletGround", 90, &Settings::outletGround, kNumeric);
+    f_.outletManholeType =
+        settingField("txtOutletManholeType", 160, &Settings::outletManholeType, kText);
     formRow(ol, 0, QStringLiteral("流末路線番号："), f_.outletRoute);
     formRow(ol, 1, QStringLiteral("地盤高　　　："), f_.outletGround, QStringLiteral("ｍ"));
     formRow(ol, 2, QStringLiteral("人孔種別　　："), f_.outletManholeType);
-    beepTo(gui::installQuoteFilter(f_.outletRoute));
-    beepTo(gui::installNumericFilter(f_.outletGround));
-    beepTo(gui::installQuoteFilter(f_.outletManholeType));
-    bindText(f_.outletRoute, &Settings::outletRoute);
-    bindText(f_.outletGround, &Settings::outletGround);
-    bindText(f_.outletManholeType, &Settings::outletManholeType);
 
     // Hinterland.
     auto* hinter = group(QStringLiteral("背後地設定"), "fraHinterland");
     auto* hl = formLayout(hinter);
-    f_.hinterland = lineEdit("txtHinterland", 90);
+    f_.hinterland = settingField("txtHinterland", 90, &Settings::hinterland, kNumeric);
     formRow(hl, 0, QStringLiteral("背後地流入高："), f_.hinterland, QStringLiteral("ｍ"));
-    beepTo(gui::installNumericFilter(f_.hinterland));
-    bindText(f_.hinterland, &Settings::hinterland);
 
     // Automatic pipe section (shown only).
     auto* pipe = group(QStringLiteral("管断面の自動決定（管種）設定"), "fraPipeType");
@@ -210,10 +208,8 @@ QWidget* MainWindow::buildSettingsPage() {
     f_.pipeType->setObjectName("cboPipeType");
     f_.pipeType->addItems({QStringLiteral("塩化ﾋﾞﾆﾙ管(VU)"), QStringLiteral("鉄筋ｺﾝｸﾘｰﾄ管")});
     f_.pipeType->setMinimumWidth(160);
-    f_.minDiameter = lineEdit("txtMinDiameter", 70);
-    f_.maxDiameter = lineEdit("txtMaxDiameter", 70);
-    beepTo(gui::installQuoteFilter(f_.minDiameter));
-    beepTo(gui::installQuoteFilter(f_.maxDiameter));
+    f_.minDiameter = settingField("txtMinDiameter", 70, &Settings::minDiameter, kText);
+    f_.maxDiameter = settingField("txtMaxDiameter", 70, &Settings::maxDiameter, kText);
     pl->addWidget(caption(QStringLiteral("管　種")), 0, 0);
     pl->addWidget(f_.pipeType, 0, 1, 1, 4, Qt::AlignLeft);
     pl->addWidget(caption(QStringLiteral("最小管径")), 1, 0);
@@ -225,8 +221,6 @@ QWidget* MainWindow::buildSettingsPage() {
     connect(f_.pipeType, &QComboBox::currentTextChanged, this, [this](const QString& s) {
         if (!refreshing_) doc_.settings.pipeType = gui::ss(s);
     });
-    bindText(f_.minDiameter, &Settings::minDiameter);
-    bindText(f_.maxDiameter, &Settings::maxDiameter);
 
     // Digits.
     auto* digits = group(QStringLiteral("桁数の設定"), "fraDigits");
