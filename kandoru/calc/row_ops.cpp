@@ -165,6 +165,11 @@ void routeRowDelete(Document& doc, common::Ui& ui) {
                 const std::string& label = split.text(l, 1);
                 if (k > 0 && !label.empty() && !isSplitOfRoute(label, route)) break;
                 split.removeRow(l);
+                // A row reserved for a newly inserted route moves up with the rows below.
+                if (doc.reservedSplitRow && *doc.reservedSplitRow == l)
+                    doc.reservedSplitRow.reset();
+                else if (doc.reservedSplitRow && *doc.reservedSplitRow > l)
+                    --*doc.reservedSplitRow;
             }
         }
         parkCurrentRow(split);

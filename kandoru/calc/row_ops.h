@@ -46,8 +46,8 @@ bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, in
 
 // "1行削除" under the route table. Refuses without a selected row (current row 200); asks;
 // in a document opened from a file the route's split rows go too (as many as its split
-// count, only rows of that route). The route row is removed; both tables park their
-// current row on the last row.
+// count, only rows of that route); a reserved split row below them moves up with them. The
+// route row is removed; both tables park their current row on the last row.
 void routeRowDelete(Document& doc, common::Ui& ui);
 
 // "1行挿入" under the route table. Refuses without a selected row; refuses, changing

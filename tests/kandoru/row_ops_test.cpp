@@ -83,6 +83,21 @@ TEST(RouteRowDelete, ALargerCountThanRowsRemovesOnlyTheRoutesRowsAndNoKeepsAll) 
     EXPECT_EQ(column(doc.fgrid2, 1, 1, 4), "1|2|9|");
 }
 
+TEST(RouteRowDelete, AReservedSplitRowBelowMovesUpWithItsRows) {
+    Document doc = chain();
+    doc.loadedFromFile = true;
+    FakeUi ui;
+    ui.answers = {true, true};
+    doc.fgrid1.setCurrentRow(4);  // a new route before the outlet 9
+    kandoru::routeRowInsert(doc, ui);
+    ASSERT_EQ(doc.reservedSplitRow, 5);
+    doc.fgrid1.setCurrentRow(3);  // route 3 and its two split rows go
+    kandoru::routeRowDelete(doc, ui);
+    EXPECT_EQ(doc.reservedSplitRow, 3);
+    kandoru::commitRoute(doc, ui, 3, 1, "8");
+    EXPECT_EQ(column(doc.fgrid2, 1, 1, 5), "1|2|8|9|");
+}
+
 TEST(RouteRowInsert, ReservesAnEmptySplitRowForTheNewRoute) {
     Document doc = chain();
     FakeUi ui;
