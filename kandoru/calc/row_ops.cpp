@@ -23,9 +23,12 @@ constexpr const char* kInsertTitle = "データの挿入";
 constexpr const char* kCannotUndo = "\r\n\r\n消去すると元に戻すことは出来ません    ";
 constexpr const char* kNotNumber = "数値でないデータがあるため、処理しなかった行があります。";
 
-// The current row of a table counts as selected unless it is parked on the last row.
-bool selected(const common::Table& t) {
-    return t.currentRow() < t.dataRows();
+// The current row of a table counts as selected unless it is parked on the last row;
+// without one the "行の選択" warning is shown.
+bool selected(const common::Table& t, common::Ui& ui, const char* warning) {
+    if (t.currentRow() < t.dataRows()) return true;
+    ui.message(common::Icon::Exclamation, kSelectTitle, warning);
+    return false;
 }
 
 void parkCurrentRow(common::Table& t) {
@@ -144,10 +147,7 @@ void Colorchange(Document& doc, common::Ui& ui) {
 void routeRowDelete(Document& doc, common::Ui& ui) {
     auto& routes = doc.fgrid1;
     const int r = routes.currentRow();
-    if (!selected(routes)) {
-        ui.message(common::Icon::Exclamation, kSelectTitle, kDeleteSelect);
-        return;
-    }
+    if (!selected(routes, ui, kDeleteSelect)) return;
     if (!ui.ask(
             kDeleteTitle,
             "選択された " + std::to_string(r) + " 行目を 消去してもよろしいですか" + kCannotUndo,
@@ -183,10 +183,7 @@ void routeRowInsert(Document& doc, common::Ui& ui) {
     auto& routes = doc.fgrid1;
     auto& split = doc.fgrid2;
     const int r = routes.currentRow();
-    if (!selected(routes)) {
-        ui.message(common::Icon::Exclamation, kSelectTitle, kInsertSelect);
-        return;
-    }
+    if (!selected(routes, ui, kInsertSelect)) return;
     const std::string route = routes.text(r, 1);
     int first = 0;  // the route's first split row
     for (int l = 1; !route.empty() && l <= split.dataRows(); ++l)
@@ -219,10 +216,7 @@ void routeRowInsert(Document& doc, common::Ui& ui) {
 void changePointRowDelete(Document& doc, common::Ui& ui) {
     auto& points = doc.fgrid4;
     const int r = points.currentRow();
-    if (!selected(points)) {
-        ui.message(common::Icon::Exclamation, kSelectTitle, kDeleteSelect);
-        return;
-    }
+    if (!selected(points, ui, kDeleteSelect)) return;
     if (!ui.ask(kDeleteTitle, std::string("選択行を消去してもよろしいですか") + kCannotUndo,
                 common::Icon::Question))
         return;
@@ -233,10 +227,7 @@ void changePointRowDelete(Document& doc, common::Ui& ui) {
 void changePointRowInsert(Document& doc, common::Ui& ui) {
     auto& points = doc.fgrid4;
     const int r = points.currentRow();
-    if (!selected(points)) {
-        ui.message(common::Icon::Exclamation, kSelectTitle, kInsertSelect);
-        return;
-    }
+    if (!selected(points, ui, kInsertSelect)) return;
     if (!canInsertRows(points, 1, points.dataCols())) {
         insertRefused(ui);
         return;
