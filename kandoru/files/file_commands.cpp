@@ -12,12 +12,17 @@ namespace kandoru {
 
 namespace {
 
-// Writes the document to path; a failure is shown and sets no saved flag.
+// Writes the document to path; a failure is shown and sets no saved flag. A text with a
+// character that Shift_JIS cannot hold is named, or the user would look for a disk fault.
 bool writeDocument(Document& doc, common::Ui& ui, const std::filesystem::path& path) {
     std::string written;
     if (!FileSave2(doc, path, &written)) {
-        ui.message(common::Icon::Critical, "保存エラー",
-                   "ファイルを保存できませんでした。\r\n" + pathText(path));
+        std::string text = "ファイルを保存できませんでした。\r\n" + pathText(path);
+        std::string unmappable;
+        if (!osaBytes(doc, &unmappable))
+            text += "\r\n\r\nShift_JIS で保存できない文字「" + unmappable +
+                    "」が含まれています。その文字を書き換えてから保存してください。";
+        ui.message(common::Icon::Critical, "保存エラー", text);
         return false;
     }
     doc.savedOnce = true;

@@ -161,7 +161,11 @@ TEST(SaveCommands, FailedWriteIsReportedSetsNoFlagAndKeepsTheOldFile) {
     doc.savedOnce = false;
     doc.settings.projectName = "🙂";  // no Shift_JIS form
     EXPECT_FALSE(kandoru::saveCommand(doc, ui));
-    EXPECT_EQ(ui.messages.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.back().text,
+              "ファイルを保存できませんでした。\r\n" + kandoru::pathText(doc.filePath) +
+                  "\r\n\r\nShift_JIS で保存できない文字「🙂」が含まれています。"
+                  "その文字を書き換えてから保存してください。");
     EXPECT_EQ(common::readFileBytes(doc.filePath), before);
     EXPECT_FALSE(doc.savedOnce);
 }
