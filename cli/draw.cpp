@@ -6,11 +6,10 @@
 
 #include "cli/cli_ui.h"
 #include "cli/command.h"
-#include "common/sjis.h"
-#include "common/textfile.h"
 #include "zumenko/intake.h"
 #include "zumenko/layout.h"
 #include "zumenko/script.h"
+#include "zumenko/script_file.h"
 
 namespace {
 
@@ -53,7 +52,7 @@ int runDraw(const DrawArgs& a) {
         opt.startNo = a.from;
         opt.endNo = a.to;
         opt.datumLevel = *dl;
-        opt.datumText = a.dl;
+        opt.datumText = zumenko::trimmedField(a.dl);
     } else {
         // As pressing "レイアウト" and then the start button.
         zumenko::LayoutResult lr = zumenko::layoutButton(doc, a.from, a.to);
@@ -72,22 +71,21 @@ int runDraw(const DrawArgs& a) {
         ui.message(common::Icon::Critical, script.error->title, script.error->text);
         return cli::kExitWarned;
     }
-    std::string bad;
-    auto bytes = common::utf8ToCp932(script.text, &bad);
-    if (!bytes) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "文字「" + bad + "」はシフトJISで書けないため、作図コマンドを書き出せません。");
-        return cli::kExitWarned;
-    }
     if (a.output.empty()) {
+        zumenko::DrawError refused;
+        auto bytes = zumenko::scriptBytes(script.text, &refused);
+        if (!bytes) {
+            ui.message(common::Icon::Critical, refused.title, refused.text);
+            return cli::kExitWarned;
+        }
         std::cout.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
         std::cout.flush();
         return std::cout ? cli::kExitOk : cli::kExitWarned;
     }
-    if (auto w = common::writeFileAtomic(a.output, *bytes); !w) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "作図コマンドを書き込めませんでした。\r\n" + a.output);
-        std::cerr << "  (" << w.error << ")\n";
+    std::string detail;
+    if (auto refused = zumenko::writeScriptFile(a.output, script.text, &detail)) {
+        ui.message(common::Icon::Critical, refused->title, refused->text);
+        if (!detail.empty()) std::cerr << "  (" << detail << ")\n";
         return cli::kExitWarned;
     }
     return cli::kExitOk;

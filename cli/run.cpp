@@ -8,8 +8,6 @@
 #include "cli/cli_ui.h"
 #include "cli/command.h"
 #include "common/numtext.h"
-#include "common/sjis.h"
-#include "common/textfile.h"
 #include "kandoru/calc/calculation.h"
 #include "kandoru/document.h"
 #include "kandoru/files/format_intake.h"
@@ -18,6 +16,7 @@
 #include "zumenko/intake.h"
 #include "zumenko/preview/render.h"
 #include "zumenko/script.h"
+#include "zumenko/script_file.h"
 
 namespace {
 
@@ -115,18 +114,11 @@ int runRun(const RunArgs& a) {
         ui.message(common::Icon::Critical, script.error->title, script.error->text);
         return cli::kExitWarned;
     }
-    const fs::path scriptPath = dir / "JTemp.txt";
-    std::string bad;
-    auto bytes = common::utf8ToCp932(script.text, &bad);
-    if (!bytes) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "文字「" + bad + "」はシフトJISで書けないため、作図コマンドを書き出せません。");
-        return cli::kExitWarned;
-    }
-    if (auto w = common::writeFileAtomic(scriptPath, *bytes); !w) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "作図コマンドを書き込めませんでした。\r\n" + kandoru::pathText(scriptPath));
-        std::cerr << "  (" << w.error << ")\n";
+    const fs::path scriptPath = dir / zumenko::kScriptFileName;
+    std::string detail;
+    if (auto refused = zumenko::writeScriptFile(scriptPath, script.text, &detail)) {
+        ui.message(common::Icon::Critical, refused->title, refused->text);
+        if (!detail.empty()) std::cerr << "  (" << detail << ")\n";
         return cli::kExitWarned;
     }
 
@@ -150,8 +142,9 @@ int runRun(const RunArgs& a) {
                   << ")\n";
     else
         std::cout << "最大人孔深: -\n";
-    std::cout << "作図コマンド: " << lineCount(script.text) << " 行, " << bytes->size()
-              << " バイト\n";
+    std::error_code sizeError;
+    std::cout << "作図コマンド: " << lineCount(script.text) << " 行, "
+              << fs::file_size(scriptPath, sizeError) << " バイト\n";
     std::cout << "書き出し: " << kandoru::pathText(handoff) << ", " << kandoru::pathText(scriptPath);
     if (pictures)
         std::cout << ", " << kandoru::pathText(dir / zumenko::preview::kProfilePng) << ", "

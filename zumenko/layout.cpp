@@ -10,9 +10,15 @@
 namespace zumenko {
 namespace {
 
-std::string_view trimmed(std::string_view s) {
+std::string_view withoutBlanks(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// The number's text for from_chars, which takes no leading "+".
+std::string_view trimmed(std::string_view s) {
+    s = withoutBlanks(s);
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);
     return s;
 }
@@ -65,6 +71,10 @@ LayoutResult layoutButton(const Drawing& doc, int startNo, int endNo) {
     res.datumLevel = floorToFive(common::val(doc.fgrid7.text(endNo, 4)) - dropM(doc));
     res.datumText = common::formatGeneral(res.datumLevel);
     return res;
+}
+
+std::string trimmedField(std::string_view text) {
+    return std::string(withoutBlanks(text));
 }
 
 std::optional<int> parseStationNumber(std::string_view text) {

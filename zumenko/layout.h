@@ -36,6 +36,8 @@ struct LayoutResult {
 // ground level of the end row.
 LayoutResult layoutButton(const Drawing& doc, int startNo, int endNo);
 
+// A field's text without the blanks around it, as the datum level's text counts.
+std::string trimmedField(std::string_view text);
 // A whole number typed into a station-number field (blanks around it allowed).
 std::optional<int> parseStationNumber(std::string_view text);
 // A number typed into the datum-level field (blanks around it allowed).

@@ -2,15 +2,9 @@
 #include "zumenko/shell/delivery.h"
 
 #include "common/sjis.h"
+#include "common/textfile.h"
 
 namespace zumenko {
-
-common::WriteResult writeScriptFile(const std::filesystem::path& path, const std::string& script) {
-    std::string bad;
-    auto bytes = common::utf8ToCp932(script, &bad);
-    if (!bytes) return {false, "character \"" + bad + "\" has no Shift_JIS form"};
-    return common::writeFileAtomic(path, *bytes);
-}
 
 bool drawAndDeliver(const Drawing& doc, const DrawOptions& opt, common::Ui& ui,
                     const std::filesystem::path& scriptPath) {
@@ -19,9 +13,8 @@ bool drawAndDeliver(const Drawing& doc, const DrawOptions& opt, common::Ui& ui,
         ui.message(common::Icon::Critical, script.error->title, script.error->text);
         return false;
     }
-    if (!writeScriptFile(scriptPath, script.text)) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "作図コマンドを書き込めませんでした。\r\n" + scriptPath.string());
+    if (auto refused = writeScriptFile(scriptPath, script.text)) {
+        ui.message(common::Icon::Critical, refused->title, refused->text);
         return false;
     }
     // The clipboard gets the file as it lies on disk, so what is pasted is what was kept.

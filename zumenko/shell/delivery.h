@@ -5,20 +5,16 @@
 #include <filesystem>
 #include <string>
 
-#include "common/textfile.h"
 #include "common/ui.h"
 #include "zumenko/drawing.h"
 #include "zumenko/script.h"
+#include "zumenko/script_file.h"
 
 namespace zumenko {
 
-inline constexpr const char* kScriptFileName = "JTemp.txt";
 inline constexpr const char* kDeliveredTitle = "作図手順";
 inline constexpr const char* kDeliveredText =
     "作図コマンドがクリップボードにコピーされました。AutoCADをアクティブにしコマンドラインにマウスの右クリックで貼り付けると作図が開始されます。";
-
-// The script (UTF-8, its own CR LF line ends) to path in CP932, written whole.
-common::WriteResult writeScriptFile(const std::filesystem::path& path, const std::string& script);
 
 // The steps of both drawing buttons: the script for opt, written to scriptPath, read back
 // and put on the clipboard as read, then the announcement. A refused drawing format or

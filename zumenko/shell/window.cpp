@@ -157,7 +157,7 @@ std::optional<DrawOptions> DrawingWindow::options(bool automatic) {
     opt.startNo = *s;
     opt.endNo = *e;
     opt.datumLevel = *dl;
-    opt.datumText = gui::ss(datum_->text().trimmed());
+    opt.datumText = trimmedField(gui::ss(datum_->text()));
     return opt;
 }
 
