@@ -126,22 +126,16 @@ public:
     }
     void seg(double x1, double y1, double x2, double y2) {
         out_ += "_line ";
-        appendNum(out_, x1);
-        out_ += ',';
-        appendNum(out_, y1);
+        point(x1, y1);
         out_ += ' ';
-        appendNum(out_, x2);
-        out_ += ',';
-        appendNum(out_, y2);
+        point(x2, y2);
         out_ += "\r\n";
         end();
     }
     void text(const char* justify, double x, double y, double h, int angle, std::string_view t,
               int breaks = 1) {
         out_ += justify;
-        appendNum(out_, x);
-        out_ += ',';
-        appendNum(out_, y);
+        point(x, y);
         out_ += " h ";
         appendNum(out_, h);
         out_ += " r ";
@@ -156,6 +150,12 @@ public:
     void reserve(size_t n) { out_.reserve(n); }
 
 private:
+    void point(double x, double y) {
+        appendNum(out_, x);
+        out_ += ',';
+        appendNum(out_, y);
+    }
+
     std::string out_;
 };
 
