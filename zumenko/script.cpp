@@ -191,28 +191,17 @@ struct Profile {
     const std::string& spanLength(int r) const { return points.text(spanRow(r), 2); }
     const std::string& span(int r, int c) const { return spans.text(spanRow(r), c); }
     // Values of the span leaving station r at its left end, of the span arriving at
-    // station r at its right end: cover, invert level, excavation depth.
-    const std::string& leftValue(int r, Item item) const {
-        int s = spanRow(r);
-        switch (item) {
-            case kCover:
-                return spans.text(s, fwd ? 8 : 9);
-            case kInvert:
-                return spans.text(s, fwd ? 6 : 7);
-            default:
-                return holes.text(s, fwd ? 6 : 7);
-        }
-    }
+    // station r at its right end: cover, invert level, excavation depth. Downstream first
+    // a span is traversed from its end to its start.
+    const std::string& leftValue(int r, Item item) const { return value(spanRow(r), item, fwd); }
     const std::string& rightValue(int r, Item item) const {
-        int s = spanRow(r - 1);
-        switch (item) {
-            case kCover:
-                return spans.text(s, fwd ? 9 : 8);
-            case kInvert:
-                return spans.text(s, fwd ? 7 : 6);
-            default:
-                return holes.text(s, fwd ? 7 : 6);
-        }
+        return value(spanRow(r - 1), item, !fwd);
+    }
+    // 起点土被 / 終点土被, 起点管底高 / 終点管底高 of split row s, or 上掘削 / 下掘削 of its manhole.
+    const std::string& value(int s, Item item, bool atStart) const {
+        if (item == kCover) return spans.text(s, atStart ? 8 : 9);
+        if (item == kInvert) return spans.text(s, atStart ? 6 : 7);
+        return holes.text(s, atStart ? 6 : 7);
     }
 
     bool fwd;

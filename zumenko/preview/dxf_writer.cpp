@@ -4,12 +4,12 @@
 #include <clocale>
 #include <memory>
 #include <string>
-#include <unistd.h>
 
 #include <dxflib/dl_dxf.h>
 
 #include "common/sjis.h"
 #include "zumenko/preview/layer_colors.h"
+#include "zumenko/preview/temp_file.h"
 #include "zumenko/preview/text_layout.h"
 
 namespace zumenko::preview {
@@ -202,8 +202,7 @@ common::WriteResult writeDxf(const Drawing& drawing, const std::filesystem::path
     auto enc = encode(drawing, &error);
     if (!enc) return {false, error};
 
-    std::filesystem::path tmp = path;
-    tmp += ".tmp" + std::to_string(::getpid());
+    const std::filesystem::path tmp = tempBeside(path);
     {
         CNumericLocale cLocale;
         DL_Dxf dxf;
@@ -214,18 +213,8 @@ common::WriteResult writeDxf(const Drawing& drawing, const std::filesystem::path
     }
     // dxflib does not report write errors: check that the file is whole before using it.
     auto bytes = common::readFileBytes(tmp);
-    std::error_code ec;
-    if (!bytes || bytes->size() < 4 || bytes->compare(bytes->size() - 4, 4, "EOF\n") != 0) {
-        std::filesystem::remove(tmp, ec);
-        return {false, "cannot write " + tmp.string()};
-    }
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(tmp, ignored);
-        return {false, "cannot replace " + path.string() + ": " + ec.message()};
-    }
-    return {};
+    return commitTemp(tmp, path,
+                      bytes && bytes->size() >= 4 && bytes->compare(bytes->size() - 4, 4, "EOF\n") == 0);
 }
 
 }  // namespace zumenko::preview

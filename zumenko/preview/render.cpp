@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "zumenko/preview/layer_colors.h"
+#include "zumenko/preview/temp_file.h"
 
 namespace zumenko::preview {
 
@@ -40,28 +40,6 @@ const QFontMetricsF& referenceMetrics() {
 QColor colorOf(const Drawing& d, int layer) {
     LayerColor c = layerColor(d, layer);
     return QColor(c.r, c.g, c.b);
-}
-
-std::filesystem::path tempBeside(const std::filesystem::path& path) {
-    std::filesystem::path tmp = path;
-    tmp += ".tmp" + std::to_string(::getpid());
-    return tmp;
-}
-
-common::WriteResult commit(const std::filesystem::path& tmp, const std::filesystem::path& path,
-                           bool written) {
-    std::error_code ec;
-    if (!written || !std::filesystem::exists(tmp, ec) || std::filesystem::file_size(tmp, ec) == 0) {
-        std::filesystem::remove(tmp, ec);
-        return {false, "cannot write " + tmp.string()};
-    }
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(tmp, ignored);
-        return {false, "cannot replace " + path.string() + ": " + ec.message()};
-    }
-    return {};
 }
 
 Box grown(Box b, double by) {
@@ -223,7 +201,7 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
     if (*format == PictureFormat::Png) {
         Picture pic = renderImage(drawing, options.widthPx);
         if (pic.image.isNull()) return {false, "画像が大きすぎて作れません"};
-        return commit(tmp, path, pic.image.save(tmpName, "PNG"));
+        return commitTemp(tmp, path, pic.image.save(tmpName, "PNG"));
     }
 
     if (*format == PictureFormat::Svg) {
@@ -241,7 +219,7 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
         paintDrawing(painter, drawing, fitView(ext, size.width(), size.height(), margin),
                      std::max(1.0, size.width() / 2400.0));
         bool ok = painter.end();
-        return commit(tmp, path, ok);
+        return commitTemp(tmp, path, ok);
     }
 
     // PDF: one paper millimetre per sheet millimetre; the page is the sheet border (or the
@@ -277,7 +255,7 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
     view.top = page.maxY;
     paintDrawing(painter, drawing, view, kPdfLineMm * kPdfDpi / 25.4);
     bool ok = painter.end();
-    return commit(tmp, path, ok);
+    return commitTemp(tmp, path, ok);
 }
 
 common::WriteResult writeProfilePictures(const std::string& scriptText,
