@@ -35,15 +35,9 @@ bool writeDocument(Document& doc, common::Ui& ui, const std::filesystem::path& p
 bool openCommand(Document& doc, common::Ui& ui) {
     // The headings (which clear the manhole and work tables) wait for a chosen file, so a
     // cancelled dialog loses none of the typed manhole numbers and types.
-    auto path = ui.openFileName(kOpenTitle, kOsaFilter, "");
-    if (!path || path->empty()) return false;
-    // A file that cannot be read at all would blank the whole document.
-    auto bytes = common::readFileBytes(*path);
-    if (!bytes) {
-        ui.message(common::Icon::Critical, kReadErrorTitle, readErrorText(*path));
-        return false;
-    }
-    loadProfileBytes(doc, *path, *bytes);
+    auto file = chooseFileToRead(ui, kOpenTitle, kOsaFilter, "");
+    if (!file) return false;
+    loadProfileBytes(doc, file->path, file->bytes);
     runCalculation(doc, ui);
     Colorchange(doc, ui);
     doc.setCurrentTab(kTabSettings, ui);

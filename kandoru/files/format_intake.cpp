@@ -75,15 +75,9 @@ bool loadFormat(Document& doc, const std::filesystem::path& path) {
 }
 
 bool formatIntake(Document& doc, common::Ui& ui) {
-    auto path = ui.openFileName(kFormatOpenTitle, kOsbFilter, doc.settings.formatField);
-    if (!path || path->empty()) return false;
-    // A file that cannot be read at all would empty the format data.
-    auto bytes = common::readFileBytes(*path);
-    if (!bytes) {
-        ui.message(common::Icon::Critical, kReadErrorTitle, readErrorText(*path));
-        return false;
-    }
-    loadFormatBytes(doc, *path, *bytes);
+    auto file = chooseFileToRead(ui, kFormatOpenTitle, kOsbFilter, doc.settings.formatField);
+    if (!file) return false;
+    loadFormatBytes(doc, file->path, file->bytes);
     runCalculation(doc, ui);
     doc.setCurrentTab(kTabSettings, ui);
     return true;

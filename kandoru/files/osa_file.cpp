@@ -181,6 +181,19 @@ std::string readErrorText(const std::filesystem::path& path) {
     return "ファイルを開けませんでした。\r\n" + pathText(path);
 }
 
+std::optional<ChosenFile> chooseFileToRead(common::Ui& ui, const std::string& title,
+                                           const std::string& filter,
+                                           const std::string& presetName) {
+    auto path = ui.openFileName(title, filter, presetName);
+    if (!path || path->empty()) return std::nullopt;
+    auto bytes = common::readFileBytes(*path);
+    if (!bytes) {
+        ui.message(common::Icon::Critical, kReadErrorTitle, readErrorText(*path));
+        return std::nullopt;
+    }
+    return ChosenFile{*path, std::move(*bytes)};
+}
+
 void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes) {
     allMidasi(doc);
     doc.filePath = path;

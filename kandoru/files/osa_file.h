@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/textfile.h"
+#include "common/ui.h"
 #include "kandoru/document.h"
 
 namespace kandoru {
@@ -59,6 +60,17 @@ void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::str
 // The message for a file that cannot be read at all.
 inline constexpr const char* kReadErrorTitle = "読み込みエラー";
 std::string readErrorText(const std::filesystem::path& path);
+
+// The open dialog, then the chosen file's bytes. nullopt when the dialog was cancelled or
+// the file cannot be read at all (reported with the message above): reading such a file
+// would blank what it replaces.
+struct ChosenFile {
+    std::filesystem::path path;
+    std::string bytes;
+};
+std::optional<ChosenFile> chooseFileToRead(common::Ui& ui, const std::string& title,
+                                           const std::string& filter,
+                                           const std::string& presetName);
 
 // A path as UTF-8 text, for messages and status panels.
 std::string pathText(const std::filesystem::path& path);
