@@ -14,22 +14,21 @@ using common::Icon;
 bool openFormat(FormatDocument& doc, common::Ui& ui) {
     auto path = ui.openFileName("書式データを開く", kOsbFilter, "");
     if (!path || path->empty()) return false;
-    // A file that cannot be read at all would empty every field.
-    auto lines = common::readCp932Lines(*path);
-    if (!lines) {
+    if (!readFormatFile(doc, *path)) {
         ui.message(Icon::Critical, "読み込みエラー",
                    "ファイルを開けませんでした。\r\n" + path->string());
         return false;
     }
-    doc.filePath = *path;
-    readOsbLines(doc, *lines);
     return true;
 }
 
-void readFormatFile(FormatDocument& doc, const std::filesystem::path& path) {
+bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path) {
+    // A file that cannot be read at all would empty every field: keep the document.
+    auto bytes = common::readFileBytes(path);
+    if (!bytes) return false;
     doc.filePath = path;
-    auto lines = common::readCp932Lines(path);
-    readOsbLines(doc, lines ? *lines : std::vector<std::string>{});
+    readOsb(doc, *bytes);
+    return true;
 }
 
 bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, common::Ui& ui) {

@@ -17,9 +17,9 @@ inline constexpr const char* kExportFileName = "断面データ.txt";
 
 // Open: choose a file and read it; false when the dialog was cancelled (nothing changed).
 bool openFormat(FormatDocument& doc, common::Ui& ui);
-// Reads a file into the document and makes it the current file. A file that cannot be
-// read at all leaves every cell and field empty, as a short file does.
-void readFormatFile(FormatDocument& doc, const std::filesystem::path& path);
+// Reads a file into the document and makes it the current file. False, with nothing
+// changed, when the file cannot be read at all.
+bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path);
 
 // Save: to the current file without asking, or Save As when there is none. True when the
 // file was written.

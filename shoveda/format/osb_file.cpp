@@ -39,12 +39,12 @@ void writeTable(const common::Table& t, std::vector<std::string>& out) {
     }
 }
 
-common::Record recordAt(const std::vector<std::string>& lines, int lineNo) {
-    if (lineNo < 1 || lineNo > static_cast<int>(lines.size())) return {};
-    return common::parseRecord(lines[static_cast<size_t>(lineNo - 1)]);
+// The record of file line lineNo (from 1); an unreadable line reads as an empty record.
+common::Record recordAt(const common::RecordLines& lines, int lineNo) {
+    return lines.at(lineNo - 1).value_or(common::Record{});
 }
 
-void readTable(common::Table& t, const std::vector<std::string>& lines, int firstLine) {
+void readTable(common::Table& t, const common::RecordLines& lines, int firstLine) {
     for (int k = 1; k <= t.dataRows(); ++k) {
         common::Record rec = recordAt(lines, firstLine + k - 1);
         if (rec.empty()) continue;
@@ -87,7 +87,8 @@ std::vector<std::string> osbLines(const FormatDocument& doc) {
     return out;
 }
 
-void readOsbLines(FormatDocument& doc, const std::vector<std::string>& lines) {
+void readOsb(FormatDocument& doc, std::string_view cp932Bytes) {
+    const common::RecordLines lines(cp932Bytes);
     doc.clearContents();
     readTable(doc.fgrid9, lines, kCircularFirstLine);
     readTable(doc.fgrid10, lines, kBoxFirstLine);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shoveda/format/document.h"
@@ -13,9 +14,10 @@ inline constexpr int kOsbLineCount = 314;
 // The file's lines (UTF-8, without line ends) from the document.
 std::vector<std::string> osbLines(const FormatDocument& doc);
 
-// Replaces the whole document by the lines of a file. Never fails: missing lines and
-// fields leave empty values, a table record whose row number is not one of 1-100 is
-// skipped, and lines beyond the layout are ignored.
-void readOsbLines(FormatDocument& doc, const std::vector<std::string>& lines);
+// Replaces the whole document by a file's contents (CP932 bytes). Never fails: missing
+// fields, missing lines and lines holding bytes that are not CP932 leave empty values (as
+// the profile editor reads the same file), a table record whose row number is not one of
+// 1-100 is skipped, and lines beyond the layout are ignored.
+void readOsb(FormatDocument& doc, std::string_view cp932Bytes);
 
 }  // namespace shoveda

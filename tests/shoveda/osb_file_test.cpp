@@ -178,9 +178,11 @@ TEST(OsbFile, ShortMissingAndBinaryFilesLeaveEmptyFields) {
     EXPECT_FALSE(doc.flag(shoveda::kItemMarkCircle));
     EXPECT_EQ(shoveda::osbLines(doc).size(), 314u);
 
-    shoveda::readFormatFile(doc, dir / "missing.osb");
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "");
-    EXPECT_EQ(doc.filePath, dir / "missing.osb");
+    // A file that cannot be read at all changes nothing.
+    doc.fgrid9.setText(1, 1, "φ250");
+    EXPECT_FALSE(shoveda::readFormatFile(doc, dir / "missing.osb"));
+    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
+    EXPECT_EQ(doc.filePath, dir / "short.osb");
 
     {
         std::ofstream f(dir / "binary.osb", std::ios::binary);
@@ -188,8 +190,32 @@ TEST(OsbFile, ShortMissingAndBinaryFilesLeaveEmptyFields) {
         for (size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 131) % 256);
         f << junk;
     }
-    shoveda::readFormatFile(doc, dir / "binary.osb");
+    EXPECT_TRUE(shoveda::readFormatFile(doc, dir / "binary.osb"));
     EXPECT_EQ(shoveda::osbLines(doc).size(), 314u);
+}
+
+TEST(OsbFile, ALineWithBytesThatAreNotCp932ReadsEmptyAndTheDocumentStillSaves) {
+    TempDir dir;
+    FormatDocument file;
+    file.fgrid9.setText(1, 1, "φ200");
+    file.fgrid9.setText(2, 1, "φ250");
+    file.fgrid9.setText(3, 1, "φ300");
+    file.setItem(27, "500");
+    std::string bytes = fileBytes(file);
+    // A lead byte followed by a byte no CP932 character continues with, inside row 2.
+    size_t at = bytes.find("\r\n2,\"") + 5;
+    bytes.insert(at, "\x81\x7F");
+    ASSERT_TRUE(common::writeFileAtomic(dir / "bad.osb", bytes));
+
+    FormatDocument doc;
+    ASSERT_TRUE(shoveda::readFormatFile(doc, dir / "bad.osb"));
+    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ200");
+    EXPECT_EQ(doc.fgrid9.text(2, 1), "");
+    EXPECT_EQ(doc.fgrid9.text(3, 1), "φ300");
+    EXPECT_EQ(doc.item(27), "500");
+    testing_support::FakeUi ui;
+    EXPECT_TRUE(shoveda::writeFormatFile(doc, dir / "saved.osb", ui));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(FormatDocument, StartValuesAndChoiceGroups) {
