@@ -51,6 +51,8 @@ QGroupBox* frame(const QString& caption) {
 // label kNoteColumns full-width characters wide.
 constexpr int kNoteColumns = 24;
 
+constexpr int kBoxCodeTwips = 1500;
+
 QString bandNote() {
     const QStringList sentences{
         QStringLiteral("帯高さ及び帯数について"),
@@ -462,9 +464,11 @@ QWidget* MainWindow::buildSectionTab() {
         tableBlock(9, doc_.fgrid9, QStringLiteral("円形断面"), {500, 1000, 1000, 1000, 1000},
                    common::circularGridParams(), &commitCircular),
         0, 0);
+    // Box code names such as □1500×1500 are longer than pipe codes: a wider code column.
     top->addLayout(
         tableBlock(10, doc_.fgrid10, QStringLiteral("暗渠(BOX)断面"),
-                   {500, 1000, 1000, 1000, 1000, 1000}, common::boxGridParams(), &commitBox),
+                   {500, kBoxCodeTwips, 1000, 1000, 1000, 1000}, common::boxGridParams(),
+                   &commitBox),
         0, 1);
     auto* note = label(QStringLiteral("掘削高ｍ　＝　管底高ｍ　－　基面高ｍ"));
     note->setObjectName(QStringLiteral("LabelExcavationNote"));

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +105,32 @@ TEST_F(WindowTest, StartsWithTheCaptionsAndStartValues) {
     auto* note = find<QLabel>("LabelBandNote");
     EXPECT_TRUE(note->text().startsWith("帯高さ及び帯数について　"));
     EXPECT_TRUE(note->text().endsWith("帯数の上限は10本です。"));
+}
+
+TEST_F(WindowTest, GridGeometryAndAlignments) {
+    const std::pair<int, std::vector<int>> widths[] = {
+        {9, {500, 1000, 1000, 1000, 1000}},
+        {10, {500, 1500, 1000, 1000, 1000, 1000}},  // room for box codes
+        {11, {1000, 2000, 2400}}};
+    for (const auto& [n, twips] : widths) {
+        gui::GridView* g = grid(n);
+        EXPECT_EQ(g->verticalHeader()->width(), gui::twips(twips[0])) << n;
+        for (size_t c = 1; c < twips.size(); ++c)
+            EXPECT_EQ(g->columnWidth(static_cast<int>(c) - 1), gui::twips(twips[c])) << n;
+        EXPECT_EQ(g->rowHeight(99), gui::twips(300)) << n;
+        EXPECT_EQ(g->model()->rowCount(), 100) << n;
+    }
+    auto alignment = [&](int n, int col) {
+        return grid(n)->model()->index(0, col - 1).data(Qt::TextAlignmentRole).toInt() &
+               Qt::AlignHorizontal_Mask;
+    };
+    EXPECT_EQ(alignment(9, 1), Qt::AlignLeft);
+    EXPECT_EQ(alignment(10, 1), Qt::AlignLeft);
+    EXPECT_EQ(alignment(11, 1), Qt::AlignHCenter);
+    EXPECT_EQ(alignment(11, 2), Qt::AlignHCenter);
+    // The box codes of the example format are shown whole.
+    QFontMetrics fm(grid(10)->font());
+    EXPECT_LT(fm.horizontalAdvance(QStringLiteral("□1500×1500")) + 8, grid(10)->columnWidth(0));
 }
 
 TEST_F(WindowTest, TypedCellsFollowTheCommitRulesAndEnterMovesRight) {
