@@ -446,17 +446,7 @@ QWidget* MainWindow::buildSectionTab() {
             [this, rule](int row, int col, const std::string& text) { rule(doc_, row, col, text); },
             QStringLiteral("txtForEdit%1").arg(n));
         block->addWidget(g, 1, 0);
-        auto* buttons = new QVBoxLayout;
-        auto* insert = new QPushButton(QStringLiteral("1行挿入"));
-        insert->setObjectName(QStringLiteral("cmdInsert%1").arg(n));
-        auto* remove = new QPushButton(QStringLiteral("1行削除"));
-        remove->setObjectName(QStringLiteral("cmdDelete%1").arg(n));
-        connect(insert, &QPushButton::clicked, this, [this, n] { insertRow(n); });
-        connect(remove, &QPushButton::clicked, this, [this, n] { deleteRow(n); });
-        buttons->addWidget(insert);
-        buttons->addWidget(remove);
-        buttons->addStretch(1);
-        block->addLayout(buttons, 1, 1);
+        block->addLayout(rowButtons(n), 1, 1);
         return block;
     };
 
@@ -465,11 +455,10 @@ QWidget* MainWindow::buildSectionTab() {
                    common::circularGridParams(), &commitCircular),
         0, 0);
     // Box code names such as □1500×1500 are longer than pipe codes: a wider code column.
-    top->addLayout(
-        tableBlock(10, doc_.fgrid10, QStringLiteral("暗渠(BOX)断面"),
-                   {500, kBoxCodeTwips, 1000, 1000, 1000, 1000}, common::boxGridParams(),
-                   &commitBox),
-        0, 1);
+    top->addLayout(tableBlock(10, doc_.fgrid10, QStringLiteral("暗渠(BOX)断面"),
+                              {500, kBoxCodeTwips, 1000, 1000, 1000, 1000}, common::boxGridParams(),
+                              &commitBox),
+                   0, 1);
     auto* note = label(QStringLiteral("掘削高ｍ　＝　管底高ｍ　－　基面高ｍ"));
     note->setObjectName(QStringLiteral("LabelExcavationNote"));
     top->addWidget(note, 1, 0, 1, 2);
@@ -507,18 +496,7 @@ QWidget* MainWindow::buildManholeTab() {
         },
         QStringLiteral("txtForEdit11"));
     top->addWidget(g, 0, 0, 2, 1);
-
-    auto* buttons = new QVBoxLayout;
-    auto* insert = new QPushButton(QStringLiteral("1行挿入"));
-    insert->setObjectName(QStringLiteral("cmdInsert11"));
-    auto* remove = new QPushButton(QStringLiteral("1行削除"));
-    remove->setObjectName(QStringLiteral("cmdDelete11"));
-    connect(insert, &QPushButton::clicked, this, [this] { insertRow(11); });
-    connect(remove, &QPushButton::clicked, this, [this] { deleteRow(11); });
-    buttons->addWidget(insert);
-    buttons->addWidget(remove);
-    buttons->addStretch(1);
-    top->addLayout(buttons, 0, 1, 2, 1);
+    top->addLayout(rowButtons(11), 0, 1, 2, 1);
 
     // Drop-pipe settings: the diameter rule by main-pipe size, then the drop threshold.
     auto* drop = frame(QStringLiteral("副管設置設定"));
@@ -546,6 +524,20 @@ QWidget* MainWindow::buildManholeTab() {
     top->setRowStretch(1, 1);
     top->setHorizontalSpacing(24);
     return page;
+}
+
+QVBoxLayout* MainWindow::rowButtons(int n) {
+    auto* buttons = new QVBoxLayout;
+    auto* insert = new QPushButton(QStringLiteral("1行挿入"));
+    insert->setObjectName(QStringLiteral("cmdInsert%1").arg(n));
+    auto* remove = new QPushButton(QStringLiteral("1行削除"));
+    remove->setObjectName(QStringLiteral("cmdDelete%1").arg(n));
+    connect(insert, &QPushButton::clicked, this, [this, n] { insertRow(n); });
+    connect(remove, &QPushButton::clicked, this, [this, n] { deleteRow(n); });
+    buttons->addWidget(insert);
+    buttons->addWidget(remove);
+    buttons->addStretch(1);
+    return buttons;
 }
 
 gui::GridView* MainWindow::grid(int n) const {
@@ -616,24 +608,20 @@ void MainWindow::exportData() {
 }
 
 void MainWindow::insertRow(int n) {
-    gui::GridView* g = grid(n);
-    commitEditors();
-    // Parking the current row on row 100 must not scroll the rows just changed away.
-    int top = g->verticalScrollBar()->value();
-    g->setUpdatesEnabled(false);
-    insertTableRow(g->table(), *ui_);
-    g->refresh();
-    g->verticalScrollBar()->setValue(top);
-    g->setUpdatesEnabled(true);
+    rowOperation(n, &insertTableRow);
 }
 
 void MainWindow::deleteRow(int n) {
+    rowOperation(n, &deleteTableRow);
+}
+
+void MainWindow::rowOperation(int n, bool (*operation)(common::Table&, common::Ui&)) {
     gui::GridView* g = grid(n);
     commitEditors();
     // Parking the current row on row 100 must not scroll the rows just changed away.
     int top = g->verticalScrollBar()->value();
     g->setUpdatesEnabled(false);
-    deleteTableRow(g->table(), *ui_);
+    operation(g->table(), *ui_);
     g->refresh();
     g->verticalScrollBar()->setValue(top);
     g->setUpdatesEnabled(true);

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace shoveda {
 
@@ -61,6 +62,10 @@ class MainWindow : public QMainWindow {
     QWidget* withUnit(QLineEdit* field, const QString& unit);
     QComboBox* listField(int item, const QStringList& entries);
     QAbstractButton* flagButton(int item, const QString& caption);
+    // The pair "1行挿入" / "1行削除" of grid n.
+    QVBoxLayout* rowButtons(int n);
+    // A row button's command on grid n, with the grid's repainting held while it runs.
+    void rowOperation(int n, bool (*operation)(common::Table&, common::Ui&));
     gui::GridView* grid(int n) const;
     void commitEditors();
     void showField(int item);

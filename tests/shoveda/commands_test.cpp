@@ -124,7 +124,8 @@ TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     EXPECT_FALSE(shoveda::openFormat(doc, ui));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].title, "読み込みエラー");
-    EXPECT_EQ(ui.messages[0].text, "ファイルを開けませんでした。\r\n" + (dir / "gone.osb").string());
+    EXPECT_EQ(ui.messages[0].text,
+              "ファイルを開けませんでした。\r\n" + (dir / "gone.osb").string());
     EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
     EXPECT_TRUE(doc.filePath.empty());
 }

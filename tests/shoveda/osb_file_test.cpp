@@ -260,35 +260,34 @@ TEST(FormatDocument, SheetChoiceWritesSizesExceptForA4) {
 }
 
 TEST(FormatDocument, CommitRulesOfTheThreeTables) {
+    using Rule = void (*)(FormatDocument&, int, int, const std::string&);
+    struct Case {
+        Rule rule;
+        common::Table FormatDocument::*table;
+        int row, col;
+        const char* typed;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 2, "0.3", "0.300"},
+        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 3, "abc", "0.000"},
+        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 4, "", "0.000"},
+        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 1, "abc", "abc"},
+        {shoveda::commitCircular, &FormatDocument::fgrid9, 5, 2, "1.2345", "1.235"},
+        {shoveda::commitBox, &FormatDocument::fgrid10, 1, 1, "□1500×1500", "□1500×1500"},
+        {shoveda::commitBox, &FormatDocument::fgrid10, 1, 5, "0.25", "0.250"},
+        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "300", "300"},
+        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "300.0", "300"},
+        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "0.50", "0.5"},
+        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "abc", "0"},
+        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "1e999", "0"},
+        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 1, " 2号人孔 ", " 2号人孔 "},
+    };
     FormatDocument doc;
-    shoveda::commitCircular(doc, 4, 2, "0.3");
-    EXPECT_EQ(doc.fgrid9.text(4, 2), "0.300");
-    shoveda::commitCircular(doc, 4, 3, "abc");
-    EXPECT_EQ(doc.fgrid9.text(4, 3), "0.000");
-    shoveda::commitCircular(doc, 4, 4, "");
-    EXPECT_EQ(doc.fgrid9.text(4, 4), "0.000");
-    shoveda::commitCircular(doc, 4, 1, "abc");
-    EXPECT_EQ(doc.fgrid9.text(4, 1), "abc");
-    shoveda::commitCircular(doc, 5, 2, "1.2345");
-    EXPECT_EQ(doc.fgrid9.text(5, 2), "1.235");
-
-    shoveda::commitBox(doc, 1, 1, "□1500×1500");
-    shoveda::commitBox(doc, 1, 5, "0.25");
-    EXPECT_EQ(doc.fgrid10.text(1, 1), "□1500×1500");
-    EXPECT_EQ(doc.fgrid10.text(1, 5), "0.250");
-
-    shoveda::commitManholeType(doc, 2, 2, "300");
-    EXPECT_EQ(doc.fgrid11.text(2, 2), "300");
-    shoveda::commitManholeType(doc, 2, 2, "300.0");
-    EXPECT_EQ(doc.fgrid11.text(2, 2), "300");
-    shoveda::commitManholeType(doc, 2, 2, "0.50");
-    EXPECT_EQ(doc.fgrid11.text(2, 2), "0.5");
-    shoveda::commitManholeType(doc, 2, 2, "abc");
-    EXPECT_EQ(doc.fgrid11.text(2, 2), "0");
-    shoveda::commitManholeType(doc, 2, 2, "1e999");
-    EXPECT_EQ(doc.fgrid11.text(2, 2), "0");
-    shoveda::commitManholeType(doc, 2, 1, " 2号人孔 ");
-    EXPECT_EQ(doc.fgrid11.text(2, 1), " 2号人孔 ");
+    for (const Case& k : cases) {
+        k.rule(doc, k.row, k.col, k.typed);
+        EXPECT_EQ((doc.*k.table).text(k.row, k.col), k.stored) << "typed " << k.typed;
+    }
 }
 
 TEST(OsbFile, TheExampleFormatLoadsAndSavesUnchanged) {
