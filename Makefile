@@ -22,7 +22,9 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # make demo: gesui run on every examples/*.osa with the format file of the same name, or
-# else the first examples/*.osb; XTemp.txt and JTemp.txt go to $(BUILD)/demo/NAME/.
+# else the first examples/*.osb; XTemp.txt, JTemp.txt, profile.png and profile.pdf go to
+# $(BUILD)/demo/NAME/. The long line does not fit one A1 sheet at 1:500, so its first sheet
+# (stations 1 to 10, as "レイアウト" and "作図開始" draw it) is drawn too: sheet1.txt, .png.
 demo: build
 	@set -e; for osa in examples/*.osa; do \
 	  [ -f "$$osa" ] || { echo "make demo: no profile in examples/"; exit 1; }; \
@@ -31,6 +33,11 @@ demo: build
 	  echo "== $$osa + $$osb"; \
 	  ./$(BUILD)/bin/gesui run "$$osa" "$$osb" -o "$(BUILD)/demo/$$name"; \
 	done
+	@set -e; d=$(BUILD)/demo/long_line; if [ -f "$$d/XTemp.txt" ]; then \
+	  echo "== $$d: sheet 1, stations 1-10"; \
+	  ./$(BUILD)/bin/gesui draw "$$d/XTemp.txt" --from 1 --to 10 -o "$$d/sheet1.txt"; \
+	  ./$(BUILD)/bin/gesui preview "$$d/sheet1.txt" -o "$$d/sheet1.png"; \
+	fi
 
 clean:
 	rm -rf $(BUILD)
