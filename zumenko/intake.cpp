@@ -3,6 +3,7 @@
 #include "zumenko/intake.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
 
 #include "common/numtext.h"
@@ -12,6 +13,8 @@
 namespace zumenko {
 namespace {
 
+constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
+
 class Reader {
 public:
     Reader(const std::vector<std::string>& lines, std::string* error)
@@ -20,8 +23,12 @@ public:
     // The next record, which must have exactly `fields` fields (any count when fields < 0).
     bool next(common::Record& rec, int fields) {
         if (pos_ >= lines_.size()) return fail("the file ends after line " + std::to_string(pos_));
-        rec = common::parseRecord(lines_[pos_]);
+        const std::string& text = lines_[pos_];
         ++pos_;
+        // The reader turns bytes that are not CP932 into U+FFFD, which no hand-off holds.
+        if (text.find(kReplacementChar) != std::string::npos)
+            return fail("line " + std::to_string(pos_) + ": bytes that are not Shift_JIS");
+        rec = common::parseRecord(text);
         if (fields >= 0 && static_cast<int>(rec.size()) != fields)
             return fail("line " + std::to_string(pos_) + ": " + std::to_string(rec.size()) +
                         " fields instead of " + std::to_string(fields));

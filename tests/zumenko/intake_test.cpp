@@ -89,6 +89,9 @@ TEST(Intake, RefusesShortAndMalformedFiles) {
     bad[6502] = "#TRUE#,#FALSE#,\"yes\",#TRUE#";
     expectRefused(bad, "line 6503: \"yes\" is not #TRUE# or #FALSE#");
     bad = good;
+    bad[6500] = "\"\xEF\xBF\xBD地区\",\"\",\"3\",\"\",\"\",\"0\"";  // bytes read as U+FFFD
+    expectRefused(bad, "line 6501: bytes that are not Shift_JIS");
+    bad = good;
     bad[6518] = "\"dummy\"";
     expectRefused(bad, "line 6519: 1 fields instead of 10");
 }
