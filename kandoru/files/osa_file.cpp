@@ -159,10 +159,12 @@ void readOsa(Document& doc, std::string_view bytes) {
             if (auto b = common::fieldBool(*rec, i)) *choices[i] = *b;
     }
     {
+        // A digit setting the file does not hold takes its start value; one it holds is
+        // taken as it stands, an empty one too (the calculations then give no value).
         const common::Record rec = lines.at(kSettingsStart + 3).value_or(common::Record{});
         const Settings start;
         for (size_t i = 0; i < s.digits.size(); ++i)
-            s.digits[i] = i < rec.size() && !rec[i].text.empty() ? rec[i].text : start.digits[i];
+            s.digits[i] = i < rec.size() ? rec[i].text : start.digits[i];
     }
 }
 

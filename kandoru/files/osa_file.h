@@ -44,8 +44,8 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
 // taken by their place in the file; a table record goes to the row its first field names.
 // A record that is missing, has invalid bytes or names no row of its table counts as
 // empty: its table row stays blank, its text settings become empty, its marks free; truth
-// values that cannot be read keep their values, a missing or empty digit setting takes
-// its start value. The saved columns of the four tables are blanked first and the split
+// values that cannot be read keep their values, a digit setting missing from the record
+// takes its start value (an empty one stays empty). The saved columns of the four tables are blanked first and the split
 // table's colours reset, so nothing of the previous document survives in them.
 void readOsa(Document& doc, std::string_view bytes);
 

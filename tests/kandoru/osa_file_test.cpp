@@ -235,6 +235,7 @@ TEST(OsaFile, GarbledRecordsAreSkippedWithoutHarm) {
     lines[1200] = std::string(1 << 20, 'x');  // a huge line
     lines[2400] = R"(1,abc,"10")";
     lines[3402] = "#FALSE#,maybe";
+    lines[3403] = R"("1","","4")";  // an empty digit setting is held; missing ones start afresh
     std::string bytes;
     for (auto& l : lines) bytes += l + "\n";  // bare LF line ends are read too
 
@@ -260,6 +261,7 @@ TEST(OsaFile, GarbledRecordsAreSkippedWithoutHarm) {
     EXPECT_TRUE(doc.settings.kutter);
     EXPECT_TRUE(doc.settings.minCoverMethod);
     EXPECT_FALSE(doc.settings.crownJoint);
+    EXPECT_EQ(doc.settings.digits, (std::array<std::string, 6>{"1", "", "4", "2", "3", "2"}));
 
     Document noise;
     std::string junk;
