@@ -56,20 +56,23 @@ const cli::RegisterCommand registerCalc(10, [](CLI::App& app, int* status) {
     auto a = std::make_shared<CalcArgs>();
     CLI::App* sub = app.add_subcommand(
         "calc",
+        "gesui calc PROFILE.osa FORMAT.osb [--tables OUT.tsv] [--save OUT.osa]\n"
         "Calculates a profile data file (*.osa) with a format file (*.osb) as the editor's "
         "\"縦断計算\" does: the profile is read as \"開く\" reads it and the format as a "
-        "double-click on the format field reads it, then the calculation gate, the split "
-        "calculation with the ground interpolation and the profile passes run once. Every "
-        "message box is printed on standard error as one line \"title: text\"; questions "
-        "are answered Yes.\n"
+        "double-click on the format field reads it (neither with its own closing "
+        "calculation), then the calculation gate, the split calculation with the ground "
+        "interpolation and the profile passes run once. Every message box is printed on "
+        "standard error as one line \"title: text\" (line breaks in the text as blanks); "
+        "questions are answered Yes.\n"
+        "--tables OUT.tsv writes the tables FGrid1 to FGrid8 after the calculation, one line "
+        "\"FGridN<TAB>row<TAB>column 1<TAB>...<TAB>last column\" per data row with any text, "
+        "table by table and row by row, UTF-8 with LF. --save OUT.osa saves the calculated "
+        "profile data file.\n"
         "Exit status: 0 no warning, 1 a critical or exclamation message was shown, 2 bad "
         "arguments or an input file that cannot be read.");
     sub->add_option("PROFILE", a->profile, "profile data file (*.osa)")->required();
     sub->add_option("FORMAT", a->format, "format file (*.osb)")->required();
-    sub->add_option("--tables", a->tables,
-                    "writes the tables FGrid1 to FGrid8 after the calculation, one line "
-                    "\"FGridN<TAB>row<TAB>column 1<TAB>...<TAB>last column\" per data row "
-                    "with any text, UTF-8 with LF");
+    sub->add_option("--tables", a->tables, "the table dump of FGrid1 to FGrid8 (UTF-8, LF)");
     sub->add_option("--save", a->save, "saves the calculated profile data file (*.osa)");
     sub->callback([a, status] { *status = runCalc(*a); });
 });

@@ -113,6 +113,13 @@ TEST(GesuiCalc, BadArgumentsAndUnreadableInputsExitTwo) {
     EXPECT_NE(err.find("missing.osb"), std::string::npos) << err;
     EXPECT_EQ(gesui(dir, "calc " + format, &err), 2);
     EXPECT_EQ(gesui(dir, "calc a.osa b.osb --colour", &err), 2);
+    // The overall help already tells how to call it and what the options write.
+    const auto helpFile = dir / "help.txt";
+    EXPECT_EQ(gesui(dir, "--help >'" + helpFile.string() + "'", &err), 0);
+    const std::string help = common::readFileBytes(helpFile).value_or("");
+    for (const char* part : {"gesui calc PROFILE.osa FORMAT.osb [--tables OUT.tsv] [--save OUT.osa]",
+                             "FGridN<TAB>row<TAB>column 1", "--save OUT.osa saves", "Exit status"})
+        EXPECT_NE(help.find(part), std::string::npos) << part;
     // An output that cannot be written is reported.
     EXPECT_EQ(gesui(dir,
                     "calc " + quoted(examplesDir() / "three_routes.osa") + " " + format +
