@@ -219,42 +219,6 @@ std::string generalImpl(T x) {
     return plain(decimalOf(x), 0);
 }
 
-// The common cell text ("-12.345"): few digits and no exponent. The digits as a whole
-// number and the power of ten are then both exact in T, so one division rounds correctly,
-// exactly as the library conversion does. False when the text needs the library.
-template <typename T>
-bool exactDecimal(std::string_view s, T& out) {
-    constexpr unsigned long long kMaxMantissa = sizeof(T) == 4 ? (1ull << 24) : (1ull << 53);
-    constexpr int kMaxPower = sizeof(T) == 4 ? 10 : 22;
-    size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-    unsigned long long mantissa = 0;
-    int decimals = 0;
-    bool point = false;
-    for (; i < s.size(); ++i) {
-        char c = s[i];
-        if (c == '.') {
-            point = true;
-            continue;
-        }
-        if (c < '0' || c > '9') return false;  // an exponent
-        if (mantissa > kMaxMantissa / 10) return false;
-        mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-        if (point) ++decimals;
-    }
-    if (mantissa > kMaxMantissa || decimals > kMaxPower) return false;
-    T power = 1;
-    for (int d = 0; d < decimals; ++d) power *= 10;
-    T v = static_cast<T>(mantissa) / power;
-    out = negative ? -v : v;
-    return true;
-}
-
-}  // namespace
-
-namespace {
-
 // One pass over the usual cell text (blanks, sign, digits with at most one point, no
 // exponent) when it is exact in T; false sends the text to the full reading.
 template <typename T>
@@ -302,8 +266,8 @@ double val(std::string_view text) {
     size_t start = skipBlanks(text);
     size_t len = numericPrefix(text, start);
     if (len == 0) return 0.0;
-    double fast;
-    if (exactDecimal(text.substr(start, len), fast)) return fast;
+    double fast;  // a prefix without exponent, as "12.5" of "12.5east"
+    if (quickValue(text.substr(start, len), fast)) return fast;
     std::string prefix(text.substr(start, len));
     return strtod_l(prefix.c_str(), nullptr, cLocale());
 }
@@ -315,7 +279,7 @@ float valFloat(std::string_view text) {
     size_t len = numericPrefix(text, start);
     if (len == 0) return 0.0f;
     float fast;
-    if (exactDecimal(text.substr(start, len), fast)) return fast;
+    if (quickValue(text.substr(start, len), fast)) return fast;
     std::string prefix(text.substr(start, len));
     return strtof_l(prefix.c_str(), nullptr, cLocale());
 }

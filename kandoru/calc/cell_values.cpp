@@ -125,6 +125,27 @@ std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table:
     return order;
 }
 
+ChangePointStarts::ChangePointStarts(const Document& doc,
+                                     const std::vector<common::Table::Row>& rows, size_t count,
+                                     int distCol)
+    : cps_(doc.fgrid4) {
+    for (int c = 1; c < cps_.rows() && !cps_.text(c, 1).empty(); ++c)
+        starts_.emplace(cps_.text(c, 1), std::nullopt);
+    const std::string& outlet = doc.settings.outletRoute;
+    for (size_t i = 0; i < count && i < rows.size(); ++i) {
+        const auto& label = rows[i][1];
+        auto it = starts_.find(label);
+        if (it != starts_.end() && !it->second)
+            it->second = common::valFloat(rows[i][static_cast<size_t>(distCol)]);
+        if (label == outlet) break;
+    }
+}
+
+float ChangePointStarts::start(int c) const {
+    auto it = starts_.find(cps_.text(c, 1));
+    return it == starts_.end() ? 0.0f : it->second.value_or(0.0f);
+}
+
 void sortRowsByValue(common::Table& t, int first, int last, int c) {
     if (first < 1) first = 1;
     if (last > t.dataRows()) last = t.dataRows();

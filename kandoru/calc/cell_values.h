@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "common/table.h"
@@ -60,6 +62,25 @@ namespace kandoru {
 // written row from row 1 on, the index in rows it came from.
 std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
                                     int c);
+
+// Where the change points of each route stand on the chain: for every route number of the
+// change-point table (rows down to the first blank route number), the distance in column
+// distCol of the first of rows[0, count) labelled with it, the scan ending after the
+// outlet's row. A change point's distance is its own distance plus that start.
+class ChangePointStarts {
+  public:
+    ChangePointStarts(const Document& doc, const std::vector<common::Table::Row>& rows,
+                      size_t count, int distCol);
+    // The start of change-point row c's route, 0 when no row carries its label.
+    float start(int c) const;
+
+  private:
+    const common::Table& cps_;
+    std::unordered_map<std::string_view, std::optional<float>> starts_;
+};
+
+// The work-table label of a change point of route: the route number and "変".
+inline std::string changePointLabel(const std::string& route) { return route + "変"; }
 
 // Stable ascending sort of data rows first..last by the number in column c; relabels.
 // For the work tables, whose cells carry no colour.

@@ -32,7 +32,6 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
     const auto& sp = doc.fgrid2;
     const auto& cps = doc.fgrid4;
     auto& w = doc.fgrid6;
-    const std::string& outlet = doc.settings.outletRoute;
     FGrid6midasi(doc);
 
     const auto width = static_cast<size_t>(w.cols());
@@ -51,20 +50,12 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
     }
 
     // Each change point at its route's start plus its distance.
-    std::unordered_map<std::string_view, std::optional<float>> routeStart;
-    for (int c = 1; c <= changePoints; ++c) routeStart.emplace(cps.text(c, 1), std::nullopt);
-    for (int r = 1; r <= splitRows; ++r) {
-        const auto& row = rows[static_cast<size_t>(r - 1)];
-        auto it = routeStart.find(row[1]);
-        if (it != routeStart.end() && !it->second) it->second = common::valFloat(row[3]);
-        if (row[1] == outlet) break;
-    }
+    const ChangePointStarts starts(doc, rows, static_cast<size_t>(splitRows), 3);
     for (int c = 1; c <= changePoints; ++c) {
         const int k = splitRows + c;
         auto& row = rows[static_cast<size_t>(k - 1)];
-        row[1] = cps.text(c, 1) + "変";
-        const float distance =
-            cellFloat(doc, cps, c, 2) + routeStart[cps.text(c, 1)].value_or(0.0f);  // float
+        row[1] = changePointLabel(cps.text(c, 1));
+        const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
         row[3] = valueText(doc, w, k, 3, distance);
         row[4] = mask3Text(cps.text(c, 3));
         row[11] = mask3Text(cps.text(c, 4));

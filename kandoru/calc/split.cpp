@@ -6,7 +6,6 @@
 #include <optional>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "common/numtext.h"
@@ -331,23 +330,16 @@ bool CopySet(Document& doc, common::Ui& ui) {
     const int routeRows = r - 1;
 
     // FGrid8, change points below the route rows, placed by their route's start.
-    std::unordered_map<std::string, float> routeStart;
-    for (int w = 1; w <= routeRows; ++w) {
-        const auto& label = rows[static_cast<size_t>(w - 1)][1];
-        routeStart.emplace(label, common::valFloat(rows[static_cast<size_t>(w - 1)][3]));
-        if (label == outlet) break;
-    }
+    const ChangePointStarts starts(doc, rows, static_cast<size_t>(routeRows), 3);
     int w = routeRows;
     for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
         ++w;
         auto& cp = row(w);
-        cp[1] = cps.text(c, 1) + "変";
+        cp[1] = changePointLabel(cps.text(c, 1));
         cp[2] = cps.text(c, 2);
         cp[4] = cps.text(c, 3);
         cp[7] = cps.text(c, 4);
-        auto it = routeStart.find(cps.text(c, 1));
-        float start = it == routeStart.end() ? 0.0f : it->second;
-        float distance = cellFloat(doc, cps, c, 2) + start;
+        const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
         cp[3] = valueText(doc, f8, w, 3, distance);
     }
     writeSortedRows(f8, rows, 3);
@@ -397,36 +389,22 @@ void buildFGrid5(Document& doc) {
     const auto& f7 = doc.fgrid7;
     const auto& cps = doc.fgrid4;
     auto& f5 = doc.fgrid5;
-    const std::string& outlet = doc.settings.outletRoute;
     FGrid5midasi(doc);
     const auto width = static_cast<size_t>(f5.cols());
     std::vector<common::Table::Row> rows;
     rows.reserve(static_cast<size_t>(f5.dataRows()));
-    // Start distance of each route that has change points: its first row, the scan
-    // stopping at the outlet.
-    std::unordered_map<std::string_view, std::optional<float>> splitStart;
-    for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c)
-        splitStart.emplace(cps.text(c, 1), std::nullopt);
-    bool outletSeen = false;
     for (int s = 1; s < f7.rows() && !f7.text(s, 1).empty(); ++s) {
-        rows.emplace_back(width);
-        auto& row = rows.back();
+        auto& row = rows.emplace_back(width);
         row[1] = f7.text(s, 1);
         row[2] = f7.text(s, 3);
         row[3] = f7.text(s, 4);
-        if (!outletSeen) {
-            auto it = splitStart.find(row[1]);
-            if (it != splitStart.end() && !it->second) it->second = common::valFloat(row[2]);
-        }
-        if (row[1] == outlet) outletSeen = true;
     }
+    const ChangePointStarts starts(doc, rows, rows.size(), 2);
     for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
         const int w = static_cast<int>(rows.size()) + 1;
-        rows.emplace_back(width);
-        auto& row = rows.back();
-        row[1] = cps.text(c, 1) + "変";
-        const auto& start = splitStart[cps.text(c, 1)];
-        float distance = cellFloat(doc, cps, c, 2) + start.value_or(0.0f);
+        auto& row = rows.emplace_back(width);
+        row[1] = changePointLabel(cps.text(c, 1));
+        const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
         row[2] = valueText(doc, f5, w, 2, distance);
         row[3] = cps.text(c, 3);
     }

@@ -22,14 +22,7 @@ constexpr int kSettingsStart = 3 * kTableRows;
 void readTable(const common::RecordLines& records, int start, common::Table& t) {
     for (int r = 1; r <= t.dataRows(); ++r)
         for (int c = 1; c <= t.dataCols(); ++c) t.setText(r, c, "");
-    for (int k = 0; k < kTableRows; ++k) {
-        auto rec = records.at(start + k);
-        if (!rec) continue;
-        auto row = common::fieldInt(*rec, 0);
-        if (!row || *row < 1 || *row > t.dataRows()) continue;
-        for (int c = 1; c <= t.dataCols(); ++c)
-            t.setText(static_cast<int>(*row), c, common::fieldText(*rec, static_cast<size_t>(c)));
-    }
+    readTableRecords(records, start, kTableRows, t, t.dataCols());
 }
 
 }  // namespace

@@ -22,7 +22,15 @@ constexpr int kManholeStart = kPointStart + kPointRows;
 constexpr int kMarkStart = kManholeStart + kManholeRows;
 constexpr int kSettingsStart = kMarkStart + kSplitRows;
 
-void readRows(const common::RecordLines& lines, int start, int count, common::Table& t, int cols) {
+// A mark as stored: "10" for a fixed value, "0" for anything else.
+std::string markText(const std::string& field) {
+    return common::val(field) == 10 ? "10" : "0";
+}
+
+}  // namespace
+
+void readTableRecords(const common::RecordLines& lines, int start, int count, common::Table& t,
+                      int cols) {
     for (int k = 0; k < count; ++k) {
         auto rec = lines.at(start + k);
         if (!rec) continue;
@@ -33,13 +41,6 @@ void readRows(const common::RecordLines& lines, int start, int count, common::Ta
             t.setText(row, c, common::fieldText(*rec, static_cast<size_t>(c)));
     }
 }
-
-// A mark as stored: "10" for a fixed value, "0" for anything else.
-std::string markText(const std::string& field) {
-    return common::val(field) == 10 ? "10" : "0";
-}
-
-}  // namespace
 
 void writeTableRecords(std::vector<std::string>& out, const common::Table& t, int cols,
                        int emptyTail) {
@@ -122,10 +123,10 @@ void readOsa(Document& doc, std::string_view bytes) {
             doc.fgrid2.setColor(r, c, common::CellColor::Black);
         }
 
-    readRows(lines, kRouteStart, kRouteRows, doc.fgrid1, 4);
-    readRows(lines, kSplitStart, kSplitRows, doc.fgrid2, kSplitCols);  // the empty tail is ignored
-    readRows(lines, kPointStart, kPointRows, doc.fgrid4, 4);
-    readRows(lines, kManholeStart, kManholeRows, doc.fgrid3, 4);
+    readTableRecords(lines, kRouteStart, kRouteRows, doc.fgrid1, 4);
+    readTableRecords(lines, kSplitStart, kSplitRows, doc.fgrid2, kSplitCols);  // the empty tail is ignored
+    readTableRecords(lines, kPointStart, kPointRows, doc.fgrid4, 4);
+    readTableRecords(lines, kManholeStart, kManholeRows, doc.fgrid3, 4);
 
     // Mark line k belongs to split row k. A mark that cannot be read is free: the value it
     // had came from another document.

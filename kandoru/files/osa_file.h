@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/records.h"
 #include "common/textfile.h"
 #include "common/ui.h"
 #include "kandoru/document.h"
@@ -31,6 +32,12 @@ void writeTableRecords(std::vector<std::string>& out, const common::Table& t, in
                        int emptyTail = 0);
 void writeSettingsRecords(std::vector<std::string>& out, const Settings& s);
 
+// A table section of count lines from line start, as the profile and the format file hold
+// them: each record's first field names the row that receives its next cols texts; a
+// record that cannot be read or names no row of t is skipped.
+void readTableRecords(const common::RecordLines& lines, int start, int count, common::Table& t,
+                      int cols);
+
 // The file's bytes; nullopt when a text has no Shift_JIS form (that character in
 // *unmappable).
 std::optional<std::string> osaBytes(const Document& doc, std::string* unmappable = nullptr);
@@ -45,8 +52,9 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
 // A record that is missing, has invalid bytes or names no row of its table counts as
 // empty: its table row stays blank, its text settings become empty, its marks free; truth
 // values that cannot be read keep their values, a digit setting missing from the record
-// takes its start value (an empty one stays empty). The saved columns of the four tables are blanked first and the split
-// table's colours reset, so nothing of the previous document survives in them.
+// takes its start value (an empty one stays empty). The saved columns of the four tables
+// are blanked first and the split table's colours reset, so nothing of the previous
+// document survives in them.
 void readOsa(Document& doc, std::string_view bytes);
 
 // The open command without its dialog and closing calculation: all headings, the file
