@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
+#include <set>
 
 #include "common/rendezvous.h"
 #include "common/textfile.h"
@@ -193,6 +195,22 @@ TEST_F(WindowTest, SheetChoiceAndFieldsWriteTheDocument) {
     find<QCheckBox>("Check70")->setFocus();
     QTest::keyClick(find<QCheckBox>("Check70"), Qt::Key_Space);
     EXPECT_TRUE(window->document().flag(70));
+}
+
+TEST_F(WindowTest, TheNumericKeyFilterIsOnTheNumericFieldsOnly) {
+    std::set<int> numeric{37, 39, 41, 43, 45, 47, 48, 54, 55, 58, 59, 60, 61, 72};
+    for (int n = 1; n <= 8; ++n) numeric.insert(n);
+    for (int n = 12; n <= 28; ++n) numeric.insert(n);
+    const int free[] = {10, 11, 38, 40, 42, 44, 46, 49, 50, 51, 52, 53, 56, 57};
+    for (int n = 1; n <= 72; ++n) {
+        auto* f = window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(n));
+        if (!f) continue;
+        f->clear();
+        QTest::keyClicks(f, "a5");
+        bool isFree = std::find(std::begin(free), std::end(free), n) != std::end(free);
+        EXPECT_EQ(f->text(), numeric.count(n) ? "5" : "a5") << "item " << n;
+        EXPECT_TRUE(numeric.count(n) || isFree) << "unexpected field of item " << n;
+    }
 }
 
 TEST_F(WindowTest, RowButtonsActOnTheirOwnTableAndRefuseRow100) {
