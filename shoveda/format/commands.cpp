@@ -11,6 +11,19 @@ namespace shoveda {
 
 using common::Icon;
 
+namespace {
+
+// Names a character that Shift_JIS cannot hold, or the user would look for a disk fault;
+// "" when every character can be written.
+std::string unmappableNote(const std::vector<std::string>& lines, const std::string& then) {
+    std::string ch;
+    if (common::encodeCp932Lines(lines, &ch)) return "";
+    return "\r\n\r\nShift_JIS で保存できない文字「" + ch +
+           "」が含まれています。その文字を書き換えてから" + then;
+}
+
+}  // namespace
+
 bool openFormat(FormatDocument& doc, common::Ui& ui) {
     auto path = ui.openFileName("書式データを開く", kOsbFilter, "");
     if (!path || path->empty()) return false;
@@ -35,7 +48,8 @@ bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, com
     std::vector<std::string> lines = osbLines(doc);
     if (!common::writeCp932Lines(path, lines)) {
         ui.message(Icon::Critical, "保存エラー",
-                   "ファイルを保存できませんでした。\r\n" + path.string());
+                   "ファイルを保存できませんでした。\r\n" + path.string() +
+                       unmappableNote(lines, "保存してください。"));
         return false;
     }
     doc.markSaved(std::move(lines));
@@ -76,9 +90,11 @@ std::vector<std::string> exportLines(const FormatDocument& doc) {
 
 bool exportSections(const FormatDocument& doc, common::Ui& ui) {
     auto path = common::rendezvousPath(kExportFileName);
-    if (!common::writeCp932Lines(path, exportLines(doc))) {
+    std::vector<std::string> lines = exportLines(doc);
+    if (!common::writeCp932Lines(path, lines)) {
         ui.message(Icon::Critical, "データファイル",
-                   "テキストファイルを書き出せませんでした。\r\n" + path.string());
+                   "テキストファイルを書き出せませんでした。\r\n" + path.string() +
+                       unmappableNote(lines, "書き出してください。"));
         return false;
     }
     ui.message(Icon::Information, "データファイル",

@@ -82,7 +82,9 @@ TEST(SaveCommands, AFailedWriteIsReportedKeepsTheOldFileAndSetsNoFlag) {
     EXPECT_FALSE(shoveda::saveFormat(doc, ui));
     EXPECT_EQ(ui.onlyMessage(),
               (ShownMessage{Icon::Critical, "保存エラー",
-                            "ファイルを保存できませんでした。\r\n" + (dir / "keep.osb").string()}));
+                            "ファイルを保存できませんでした。\r\n" + (dir / "keep.osb").string() +
+                                "\r\n\r\nShift_JIS で保存できない文字「😀」が含まれています。"
+                                "その文字を書き換えてから保存してください。"}));
     EXPECT_EQ(bytesOf(dir / "keep.osb"), "previous");
     EXPECT_FALSE(doc.saved());
 
@@ -175,6 +177,14 @@ TEST(ExportCommand, EmptyTablesStillWriteTheHeadingsAndFailuresAreReported) {
     EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "データファイル",
                                               "テキストファイルを書き出せませんでした。\r\n" +
                                                   (home / "missing" / "断面データ.txt").string()}));
+
+    // A code name Shift_JIS cannot hold is named.
+    testing_support::ScopedHome back(home.path());
+    doc.fgrid9.setText(1, 1, "φ200😀");
+    ui.messages.clear();
+    EXPECT_FALSE(shoveda::exportSections(doc, ui));
+    EXPECT_NE(ui.onlyMessage().text.find("「😀」"), std::string::npos);
+    EXPECT_NE(ui.onlyMessage().text.find("書き出してください。"), std::string::npos);
 }
 
 TEST(RowCommands, DeleteMovesRowsUpAndParksOnTheLastRow) {
