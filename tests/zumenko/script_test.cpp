@@ -102,9 +102,11 @@ void expectWellFormed(const std::string& script) {
     const std::string tail = "_zoom e\r\n*キャンセル*\r\n";
     ASSERT_GE(script.size(), tail.size());
     EXPECT_EQ(script.substr(script.size() - tail.size()), tail);
-    for (size_t i = 0; i < script.size(); ++i)
-        if (script[i] == '\n')
+    for (size_t i = 0; i < script.size(); ++i) {
+        if (script[i] == '\n') {
             ASSERT_TRUE(i > 0 && script[i - 1] == '\r') << "bare LF at byte " << i;
+        }
+    }
 
     static const std::regex line(R"(_line (\S+),(\S+) (\S+),(\S+))");
     static const std::regex text(
@@ -129,7 +131,8 @@ void expectWellFormed(const std::string& script) {
         }
         for (size_t b = 0; b < breaks; ++b) ASSERT_EQ(lines[i + 2 + b], "\r") << "after " << l;
         i += 2 + breaks;
-        if (i < lines.size()) ASSERT_NE(lines[i], "\r") << "extra break line after " << l;
+        ASSERT_LT(i, lines.size()) << "script ends after " << l;
+        ASSERT_NE(lines[i], "\r") << "extra break line after " << l;
         if (lines[i] == "_zoom e") break;
     }
 }
