@@ -1,7 +1,9 @@
 // Number text: lenient parsing and decimal formatting that does not depend on the locale.
 #include "common/numtext.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -166,17 +168,22 @@ std::string plain(const Decimal& d, int minDecimals) {
 // The digits of units scaled by 10^decimals (a whole number) as a mask text.
 std::string fixedText(bool negative, unsigned long long units, int decimals) {
     char buf[48];
-    int i = sizeof buf;
-    int written = 0;
-    do {
-        if (written == decimals && decimals > 0) buf[--i] = '.';
-        buf[--i] = static_cast<char>('0' + units % 10);
+    char* const end = buf + sizeof buf;
+    char* p = end;
+    for (int d = 0; d < decimals; ++d) {
+        *--p = static_cast<char>('0' + units % 10);
         units /= 10;
-        ++written;
-    } while (units > 0 || written <= decimals);
-    if (negative) buf[--i] = '-';
-    return std::string(buf + i, sizeof buf - static_cast<size_t>(i));
+    }
+    if (decimals > 0) *--p = '.';
+    do {
+        *--p = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units > 0);
+    if (negative) *--p = '-';
+    return std::string(p, end);
 }
+
+constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
 
 // The mask text without the decimal digits, when the value lies so far from a rounding
 // half that its shortest text (within half an ulp of a float, within 5e-15 relative of a
@@ -184,19 +191,21 @@ std::string fixedText(bool negative, unsigned long long units, int decimals) {
 template <typename T>
 bool quickMask(T x, int decimals, std::string& out) {
     if (decimals < 0 || decimals > 6) return false;
-    double scale = 1;
-    for (int d = 0; d < decimals; ++d) scale *= 10;
+    const double scale = kScale[decimals];
     const double ax = std::fabs(static_cast<double>(x));
     if (!(ax < 1e9)) return false;
     const double y = ax * scale;  // exact for a float (24 + 20 bits), within 2^-53 for a double
     double margin;
     if constexpr (sizeof(T) == 4) {
-        margin = (std::nextafter(static_cast<float>(ax), INFINITY) - static_cast<float>(ax)) * scale;
+        // One ulp: the next float up, by its bits (ax is finite and not negative).
+        const auto f = static_cast<float>(ax);
+        const float next = std::bit_cast<float>(std::bit_cast<std::uint32_t>(f) + 1u);
+        margin = (next - f) * scale;
     } else {
         margin = y * 6e-15;
     }
     margin = margin * 1.01 + 1e-300;
-    const double whole = std::floor(y);
+    const double whole = static_cast<double>(static_cast<long long>(y));  // floor: y >= 0
     const double frac = y - whole;
     if (std::fabs(frac - 0.5) <= margin) return false;
     const auto units = static_cast<unsigned long long>(frac > 0.5 ? whole + 1 : whole);
@@ -225,35 +234,31 @@ template <typename T>
 bool quickValue(std::string_view s, T& out) {
     constexpr unsigned long long kMaxMantissa = sizeof(T) == 4 ? (1ull << 24) : (1ull << 53);
     constexpr int kMaxPower = sizeof(T) == 4 ? 10 : 22;
-    size_t i = 0, n = s.size();
-    while (i < n && (s[i] == ' ' || s[i] == '\t')) ++i;
+    // Powers of ten exact in T (10^10 in float, 10^22 in double).
+    static constexpr T kPower[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    while (p < end && (*p == ' ' || *p == '\t')) ++p;
     bool negative = false;
-    if (i < n && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    if (p < end && (*p == '+' || *p == '-')) negative = *p++ == '-';
+    // At most 19 digits, so that the whole number cannot overflow; longer ones (leading
+    // zeros, say) go to the full reading.
     unsigned long long mantissa = 0;
     int digits = 0, decimals = 0;
-    bool point = false;
-    for (; i < n; ++i) {
-        const char c = s[i];
-        if (c >= '0' && c <= '9') {
-            if (mantissa > kMaxMantissa / 10) return false;
-            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-            ++digits;
-            if (point) ++decimals;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            if (c == 'e' || c == 'E') return false;  // perhaps an exponent
-            break;
-        }
-    }
+    for (; p < end && static_cast<unsigned char>(*p - '0') < 10; ++p, ++digits)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    if (p < end && *p == '.')
+        for (++p; p < end && static_cast<unsigned char>(*p - '0') < 10; ++p, ++digits, ++decimals)
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    if (p < end && (*p == 'e' || *p == 'E')) return false;  // perhaps an exponent
     if (digits == 0) {
         out = 0;
         return true;
     }
-    if (mantissa > kMaxMantissa || decimals > kMaxPower) return false;
-    T power = 1;
-    for (int d = 0; d < decimals; ++d) power *= 10;
-    const T v = static_cast<T>(mantissa) / power;
+    if (digits > 19 || mantissa > kMaxMantissa || decimals > kMaxPower) return false;
+    const T v = static_cast<T>(mantissa) / kPower[decimals];
     out = negative ? -v : v;
     return true;
 }

@@ -64,6 +64,27 @@ void putValue(const Document& doc, common::Table& t, int r, int c, std::optional
 }
 
 namespace {
+float writeAndReadBack(const Document& doc, common::Table& t, int r, int c, std::string text) {
+    const float back = common::valFloat(text);
+    t.setText(r, c, std::move(text));
+    if (!std::isfinite(back)) throw NonFiniteValue{tableCaption(doc, t), r, c};
+    return back;
+}
+}  // namespace
+
+float putValueBack(const Document& doc, common::Table& t, int r, int c, float v) {
+    return writeAndReadBack(doc, t, r, c, valueText(doc, t, r, c, v));
+}
+
+float putValueBack(const Document& doc, common::Table& t, int r, int c, double v) {
+    return writeAndReadBack(doc, t, r, c, valueText(doc, t, r, c, v));
+}
+
+float putValueBack(const Document& doc, common::Table& t, int r, int c, std::optional<double> v) {
+    return v ? putValueBack(doc, t, r, c, *v) : writeAndReadBack(doc, t, r, c, std::string());
+}
+
+namespace {
 // "-12.345": what formatMask(x, 3) writes, at most 15 significant digits, so that reading
 // and formatting it again gives the same text.
 bool isMask3Form(const std::string& t) {

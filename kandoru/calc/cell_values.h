@@ -46,6 +46,13 @@ void putValue(const Document& doc, common::Table& t, int r, int c, std::optional
 template <class T>
 void putValue(const Document&, common::Table&, int, int, T) = delete;
 
+// putValue, returning what reading the cell gives afterwards (cellFloat).
+float putValueBack(const Document& doc, common::Table& t, int r, int c, float v);
+float putValueBack(const Document& doc, common::Table& t, int r, int c, double v);
+float putValueBack(const Document& doc, common::Table& t, int r, int c, std::optional<double> v);
+template <class T>
+float putValueBack(const Document&, common::Table&, int, int, T) = delete;
+
 // common::mask3(text), with the text itself when it already is a "0.##0" text.
 std::string mask3Text(const std::string& text);
 

@@ -97,6 +97,9 @@ void designOnWorkTable(Document& doc, const std::vector<int>& workRow, int split
     const std::optional<int> digits = s.invertDigits;
     Section sec;
     float previousHeight = 0;
+    // Carried from split j to split j + 1, whose working row is the end row of split j:
+    // its distance and ground level (the pass writes neither).
+    std::optional<float> distance, ground;
     for (int j = 1; j <= splitRows; ++j) {
         const int r = workRow[static_cast<size_t>(j)];
         const int n = workRow[static_cast<size_t>(j + 1)];
@@ -104,42 +107,45 @@ void designOnWorkTable(Document& doc, const std::vector<int>& workRow, int split
         if (w.text(r, 2).empty() || w.text(r, 5).empty() || w.text(r, 6).empty()) break;
         previousHeight = sec.height;
         sec = sections.lookup(w.text(r, 5), sec);
-        const float dr = cellFloat(doc, w, r, 3);
+        const float dr = distance ? *distance : cellFloat(doc, w, r, 3);
         const float dn = cellFloat(doc, w, n, 3);
+        distance = dn;
         const float g = cellFloat(doc, w, r, 6);
         const bool fixed = isFixed(w.text(r, 13)) || isFixed(w.text(r, 14));
+        const float gl0 = ground ? *ground : cellFloat(doc, w, r, 4);
+        const float gl1 = cellFloat(doc, w, n, 4);
+        ground = gl1;
         const SplitCells cells{&w, r, 7, 8, j > 1 ? workRow[static_cast<size_t>(j - 1)] : 0, 8,
-                               cellFloat(doc, w, r, 4), cellFloat(doc, w, n, 4),
+                               gl0, gl1,
                                dn - dr,  // float
                                g, isFixed(w.text(r, 13)), isFixed(w.text(r, 14))};
-        designSplit(doc, s, cells, sec, previousHeight, /*first=*/j == 1);
+        const Inverts designed = designSplit(doc, s, cells, sec, previousHeight, /*first=*/j == 1);
+        float start = designed.start, end = designed.end;
 
         const float D = sec.height, tT = sec.top;
-        auto start = [&] { return cellFloat(doc, w, r, 7); };
-        // The invert of change point c on the straight pipe from the split's start.
-        auto onPipe = [&](int c) {
-            const float dc = cellFloat(doc, w, c, 3);
-            return RoundToDigits(start() - (dc - dr) * g / 1000, digits);  // float
+        // The invert of a change point at distance dc on the straight pipe from the start.
+        auto onPipe = [&](float dc) {
+            return RoundToDigits(start - (dc - dr) * g / 1000, digits);  // float
         };
         for (int c = r + 1; c < n; ++c) {
-            putValue(doc, w, c, 7, onPipe(c));
+            const float dc = cellFloat(doc, w, c, 3);
+            const float invert = putValueBack(doc, w, c, 7, onPipe(dc));
             if (fixed) continue;  // a typed invert stands; its change points follow it
             const float glc = cellFloat(doc, w, c, 4);
             const float required = cellFloat(doc, w, c, 11);
-            if (glc - cellFloat(doc, w, c, 7) - D - tT < required) {  // float
-                putValue(doc, w, c, 7, RoundToDigits(glc - required - D - tT, digits));
-                const float inv = cellFloat(doc, w, c, 7);
-                const float dc = cellFloat(doc, w, c, 3);
-                putValue(doc, w, r, 8, RoundToDigits(inv - (dn - dc) * g / 1000, digits));
-                putValue(doc, w, r, 7, RoundToDigits(inv + (dc - dr) * g / 1000, digits));
+            if (glc - invert - D - tT < required) {  // float
+                const float lowered =
+                    putValueBack(doc, w, c, 7, RoundToDigits(glc - required - D - tT, digits));
+                end = putValueBack(doc, w, r, 8,
+                                   RoundToDigits(lowered - (dn - dc) * g / 1000, digits));
+                start = putValueBack(doc, w, r, 7,
+                                     RoundToDigits(lowered + (dc - dr) * g / 1000, digits));
             }
         }
-        for (int c = r + 1; c < n; ++c) putValue(doc, w, c, 7, onPipe(c));
+        for (int c = r + 1; c < n; ++c) putValue(doc, w, c, 7, onPipe(cellFloat(doc, w, c, 3)));
 
-        const float gl0 = cells.groundStart, gl1 = cells.groundEnd;
-        putValue(doc, w, r, 9, RoundToDigits(gl0 - start() - D - tT, s.coverDigits));
-        putValue(doc, w, r, 10,
-                 RoundToDigits(gl1 - cellFloat(doc, w, r, 8) - D - tT, s.coverDigits));
+        putValue(doc, w, r, 9, RoundToDigits(gl0 - start - D - tT, s.coverDigits));
+        putValue(doc, w, r, 10, RoundToDigits(gl1 - end - D - tT, s.coverDigits));
     }
 }
 
@@ -166,9 +172,16 @@ void putBack(Document& doc, const std::vector<int>& workRow, int splitRows, int 
     const SectionTable sections(doc);
     const ProfileSettings s(doc);
     Section sec;
+    std::optional<float> ground;  // carried: the end ground of split i is the start of i + 1
+    float previousEnd = 0;
     for (int i = 1; i <= computedRows; ++i) {
         sec = sections.lookup(sp.text(i, 4), sec);
-        manholeRow(doc, s, i, sec);
+        const Inverts inv{cellFloat(doc, sp, i, 6), cellFloat(doc, sp, i, 7)};
+        const float gl0 = ground ? *ground : cellFloat(doc, sp, i, 3);
+        const float gl1 = cellFloat(doc, sp, i + 1, 3);
+        ground = gl1;
+        manholeRow(doc, s, i, sec, {inv, gl0, gl1, previousEnd});
+        previousEnd = inv.end;
     }
     manholeDepths(doc);
 }

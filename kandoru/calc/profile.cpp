@@ -15,15 +15,17 @@ namespace kandoru {
 SectionTable::SectionTable(const Document& doc) : doc_(doc) {
     for (const common::Table* t : {&doc.format.circular, &doc.format.box})
         for (int r = 1; r <= t->dataRows() && !t->text(r, 1).empty(); ++r)
-            entries_[t->text(r, 1)] = {t, r};
+            entries_[t->text(r, 1)] = {t, r, std::nullopt};
 }
 
 Section SectionTable::lookup(const std::string& code, const Section& previous) const {
     auto it = entries_.find(code);
     if (it == entries_.end()) return previous;
-    const common::Table& t = *it->second.first;
-    const int r = it->second.second;
-    Section s;
+    const Entry& e = it->second;
+    if (e.section) return *e.section;
+    const common::Table& t = *e.table;
+    const int r = e.row;
+    Section& s = e.section.emplace();
     s.height = cellFloat(doc_, t, r, 2);
     if (&t == &doc_.format.circular) {
         s.top = s.bottom = cellFloat(doc_, t, r, 3);
@@ -44,15 +46,27 @@ ProfileSettings::ProfileSettings(const Document& doc)
       coverDigits(digitCount(digitSetting(doc, kDigitCover))),
       excavationDigits(digitCount(digitSetting(doc, kDigitExcavation))) {}
 
-void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells& sp,
-                 const Section& sec, float previousHeight, bool first) {
+Inverts designSplit(const Document& doc, const ProfileSettings& s, const SplitCells& sp,
+                    const Section& sec, float previousHeight, bool first) {
     common::Table& t = *sp.table;
     const int i = sp.row;
-    auto start = [&] { return cellFloat(doc, t, i, sp.startCol); };
-    auto end = [&] { return cellFloat(doc, t, i, sp.endCol); };
-    auto previousEnd = [&] { return cellFloat(doc, t, sp.prevRow, sp.prevEndCol); };
-    auto setStart = [&](auto v) { putValue(doc, t, i, sp.startCol, v); };
-    auto setEnd = [&](auto v) { putValue(doc, t, i, sp.endCol, v); };
+    // Each cell read once; a written invert is read back from the text written, as the
+    // table would give it.
+    std::optional<float> startValue, endValue, previousEndValue;
+    auto start = [&] {
+        if (!startValue) startValue = cellFloat(doc, t, i, sp.startCol);
+        return *startValue;
+    };
+    auto end = [&] {
+        if (!endValue) endValue = cellFloat(doc, t, i, sp.endCol);
+        return *endValue;
+    };
+    auto previousEnd = [&] {
+        if (!previousEndValue) previousEndValue = cellFloat(doc, t, sp.prevRow, sp.prevEndCol);
+        return *previousEndValue;
+    };
+    auto setStart = [&](auto v) { startValue = putValueBack(doc, t, i, sp.startCol, v); };
+    auto setEnd = [&](auto v) { endValue = putValueBack(doc, t, i, sp.endCol, v); };
     const float gl0 = sp.groundStart;
     const float gl1 = sp.groundEnd;
     const float L = sp.length;
@@ -72,7 +86,7 @@ void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells
     if (sp.startFixed || sp.endFixed) {
         if (sp.startFixed) setEnd(RoundToDigits(start() - L * g / 1000, digits));  // float
         if (sp.endFixed) setStart(RoundToDigits(end() + L * g / 1000, digits));    // float
-        return;
+        return {start(), end()};
     }
 
     const float slope = g / 1000;  // float
@@ -84,13 +98,13 @@ void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells
             setStart(RoundToDigits(s.hinterland, digits));  // double
             setEnd(RoundToDigits(start() - L * g / 1000, digits));
         }
-        if (first) return;
+        if (first) return {start(), end()};
         if (previousEnd() < start()) {
             setStart(RoundToDigits(previousEnd() - s.dropMm / 1000, digits));  // double
             if (previousHeight != D) crownAndCover();
             setEnd(RoundToDigits(start() - L * g / 1000, digits));
         }
-        return;
+        return {start(), end()};
     }
 
     // The ground falls less steeply than the pipe, or rises: the upstream end governs.
@@ -103,19 +117,20 @@ void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells
         if (previousHeight != D) crownAndCover();
     }
     setEnd(RoundToDigits(start() - L * g / 1000, digits));  // float
+    return {start(), end()};
 }
 
-void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& sec) {
-    const auto& sp = doc.fgrid2;
+void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& sec,
+                const ManholeCells& cells) {
     auto& mh = doc.fgrid3;
-    const float start = cellFloat(doc, sp, i, 6);
-    const float end = cellFloat(doc, sp, i, 7);
-    const float gl0 = cellFloat(doc, sp, i, 3);
-    const float gl1 = cellFloat(doc, sp, i + 1, 3);
+    const float start = cells.inverts.start;
+    const float end = cells.inverts.end;
+    const float gl0 = cells.groundStart;
+    const float gl1 = cells.groundEnd;
     if (i == 1) {
         if (s.hinterland != 0) putValue(doc, mh, i, 5, s.hinterland - start);  // double
     } else {
-        putValue(doc, mh, i, 5, cellFloat(doc, sp, i - 1, 7) - start);  // float
+        putValue(doc, mh, i, 5, cells.previousEnd - start);  // float
     }
     // The bracket is formed in double precision and rounded to single precision.
     const auto base = [&](float invert) {
@@ -159,24 +174,28 @@ int mainPass(Document& doc, common::Ui& ui) {
     const ProfileSettings s(doc);
     Section sec;
     float previousHeight = 0;
+    // Carried from split i to split i + 1: the ground at their common point and the end
+    // invert of split i (this pass writes neither ground levels nor an earlier split).
+    std::optional<float> ground;
+    float previousEnd = 0;
     int i = 1;
     for (; i < sp.rows(); ++i) {
         if (sp.text(i, 2).empty() || sp.text(i, 4).empty() || sp.text(i, 5).empty()) break;
         previousHeight = sec.height;
         sec = sections.lookup(sp.text(i, 4), sec);
-        const SplitCells cells{&sp, i, 6, 7, i - 1, 7,
-                               cellFloat(doc, sp, i, 3), cellFloat(doc, sp, i + 1, 3),
+        const float gl0 = ground ? *ground : cellFloat(doc, sp, i, 3);
+        const float gl1 = cellFloat(doc, sp, i + 1, 3);
+        ground = gl1;
+        const SplitCells cells{&sp, i, 6, 7, i - 1, 7, gl0, gl1,
                                cellFloat(doc, sp, i, 2), cellFloat(doc, sp, i, 5),
                                isFixed(doc.startMark(i)), isFixed(doc.endMark(i))};
-        designSplit(doc, s, cells, sec, previousHeight, /*first=*/i == 1);
+        const Inverts inv = designSplit(doc, s, cells, sec, previousHeight, /*first=*/i == 1);
         // Covers from the inverts as they now stand.
-        const float gl0 = cells.groundStart, gl1 = cells.groundEnd;
         const float D = sec.height, tT = sec.top;
-        putValue(doc, sp, i, 8,
-                 RoundToDigits(gl0 - cellFloat(doc, sp, i, 6) - D - tT, s.coverDigits));
-        putValue(doc, sp, i, 9,
-                 RoundToDigits(gl1 - cellFloat(doc, sp, i, 7) - D - tT, s.coverDigits));
-        manholeRow(doc, s, i, sec);
+        putValue(doc, sp, i, 8, RoundToDigits(gl0 - inv.start - D - tT, s.coverDigits));
+        putValue(doc, sp, i, 9, RoundToDigits(gl1 - inv.end - D - tT, s.coverDigits));
+        manholeRow(doc, s, i, sec, {inv, gl0, gl1, previousEnd});
+        previousEnd = inv.end;
     }
     manholeDepths(doc);
     return i - 1;

@@ -30,13 +30,19 @@ class SectionTable {
   public:
     explicit SectionTable(const Document& doc);
     bool known(const std::string& code) const { return entries_.count(code) > 0; }
-    // The section of a known code; an unknown code keeps `previous`, as a search that
+    // The section of a known code, its cells read at its first lookup (the format data do
+    // not change during a calculation); an unknown code keeps `previous`, as a search that
     // finds nothing leaves the values it held.
     Section lookup(const std::string& code, const Section& previous) const;
 
   private:
+    struct Entry {
+        const common::Table* table;
+        int row;
+        mutable std::optional<Section> section;
+    };
     const Document& doc_;
-    std::unordered_map<std::string_view, std::pair<const common::Table*, int>> entries_;
+    std::unordered_map<std::string_view, Entry> entries_;
 };
 
 // The settings of the calculation: fields typed on tab 0 are read in double precision.
@@ -61,14 +67,30 @@ struct SplitCells {
     bool startFixed, endFixed;     // typed inverts (mark 10)
 };
 
+// The start and end invert of a split as its cells hold them.
+struct Inverts {
+    float start;
+    float end;
+};
+
 // The design rules for one split (fixed inverts; free design downstream- or upstream-
 // governed; hinterland; manhole drop; crown and cover rules where the size changes).
 // `first` is the first split of the chain; `previousHeight` is the previous split's D.
-void designSplit(const Document& doc, const ProfileSettings& s, const SplitCells& split,
-                 const Section& section, float previousHeight, bool first);
+// Returns the inverts as the cells then hold them.
+Inverts designSplit(const Document& doc, const ProfileSettings& s, const SplitCells& split,
+                    const Section& section, float previousHeight, bool first);
 
-// Manhole row i from the split table: drop (column 5), "上掘削" (6) and "下掘削" (7).
-void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& section);
+// What manhole row i is computed from: the cells of split row i (inverts, ground at both
+// ends) and the end invert of split i - 1 (unused for i = 1).
+struct ManholeCells {
+    Inverts inverts;
+    float groundStart, groundEnd;
+    float previousEnd;
+};
+
+// Manhole row i: drop (column 5), "上掘削" (6) and "下掘削" (7).
+void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& section,
+                const ManholeCells& cells);
 
 // "人孔深" of every split row down to the first blank label (labels into column 1),
 // stopping at the first blank start invert.
