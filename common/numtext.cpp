@@ -1,11 +1,13 @@
 // Number text: lenient parsing and decimal formatting that does not depend on the locale.
 #include "common/numtext.h"
 
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 
 namespace common {
@@ -167,12 +169,28 @@ std::string plain(const Decimal& d, int minDecimals) {
 
 // The digits of units scaled by 10^decimals (a whole number) as a mask text.
 std::string fixedText(bool negative, unsigned long long units, int decimals) {
+    // "000" ... "999", for the usual three decimals at once.
+    static const auto kTriples = [] {
+        std::array<char, 3000> t{};
+        for (int i = 0; i < 1000; ++i) {
+            t[static_cast<size_t>(3 * i)] = static_cast<char>('0' + i / 100);
+            t[static_cast<size_t>(3 * i + 1)] = static_cast<char>('0' + i / 10 % 10);
+            t[static_cast<size_t>(3 * i + 2)] = static_cast<char>('0' + i % 10);
+        }
+        return t;
+    }();
     char buf[48];
     char* const end = buf + sizeof buf;
     char* p = end;
-    for (int d = 0; d < decimals; ++d) {
-        *--p = static_cast<char>('0' + units % 10);
-        units /= 10;
+    if (decimals == 3) {
+        p -= 3;
+        std::memcpy(p, &kTriples[static_cast<size_t>(3 * (units % 1000))], 3);
+        units /= 1000;
+    } else {
+        for (int d = 0; d < decimals; ++d) {
+            *--p = static_cast<char>('0' + units % 10);
+            units /= 10;
+        }
     }
     if (decimals > 0) *--p = '.';
     do {
@@ -230,6 +248,35 @@ std::string generalImpl(T x) {
 
 // One pass over the usual cell text (blanks, sign, digits with at most one point, no
 // exponent) when it is exact in T; false sends the text to the full reading.
+// The text every computed cell holds, "-12.345" (at most nine whole digits): the same
+// whole number and power of ten as the general reading below, in one short pass.
+template <typename T>
+bool mask3Value(std::string_view s, T& out) {
+    constexpr unsigned long long kMaxMantissa = sizeof(T) == 4 ? (1ull << 24) : (1ull << 53);
+    const size_t n = s.size();
+    if (n < 5 || n > 14 || s[n - 4] != '.') return false;
+    const char* p = s.data();
+    const char* const point = p + n - 4;
+    const bool negative = *p == '-';
+    if (negative) ++p;
+    if (p == point) return false;
+    unsigned long long mantissa = 0;
+    for (; p < point; ++p) {
+        const auto d = static_cast<unsigned char>(*p - '0');
+        if (d > 9) return false;
+        mantissa = mantissa * 10 + d;
+    }
+    for (p = point + 1; p < point + 4; ++p) {
+        const auto d = static_cast<unsigned char>(*p - '0');
+        if (d > 9) return false;
+        mantissa = mantissa * 10 + d;
+    }
+    if (mantissa > kMaxMantissa) return false;
+    const T v = static_cast<T>(mantissa) / static_cast<T>(1000);
+    out = negative ? -v : v;
+    return true;
+}
+
 template <typename T>
 bool quickValue(std::string_view s, T& out) {
     constexpr unsigned long long kMaxMantissa = sizeof(T) == 4 ? (1ull << 24) : (1ull << 53);
@@ -238,6 +285,11 @@ bool quickValue(std::string_view s, T& out) {
     static constexpr T kPower[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (s.empty()) {
+        out = 0;
+        return true;
+    }
+    if (mask3Value(s, out)) return true;
     const char* p = s.data();
     const char* const end = p + s.size();
     while (p < end && (*p == ' ' || *p == '\t')) ++p;

@@ -137,9 +137,10 @@ std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table:
     for (int r = 1; r <= n; ++r) {
         auto& row = rows[keys[static_cast<size_t>(r - 1)].second];
         for (int col = 1; col < t.cols() && col < static_cast<int>(row.size()); ++col)
-            t.setText(r, col, std::move(row[static_cast<size_t>(col)]));
+            if (!row[static_cast<size_t>(col)].empty())  // the cell is empty already
+                t.setText(r, col, std::move(row[static_cast<size_t>(col)]));
     }
-    t.relabel();
+    // The labels "r:" stand from the heading routine: the rows moved, not the labels.
     std::vector<size_t> order;
     order.reserve(static_cast<size_t>(n));
     for (int r = 1; r <= n; ++r) order.push_back(keys[static_cast<size_t>(r - 1)].second);

@@ -64,9 +64,9 @@ int firstBlank(const common::Table& t, int c);
 
 namespace kandoru {
 
-// Writes rows (each cols() texts, index 0 unused) into data rows 1.. of a cleared table
-// in stable ascending order of the number in column c; relabels. Returns, for each
-// written row from row 1 on, the index in rows it came from.
+// Writes rows (each cols() texts, index 0 unused) into data rows 1.. of a table that its
+// heading routine has just cleared and labelled, in stable ascending order of the number
+// in column c. Returns, for each written row from row 1 on, the index in rows it came from.
 std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
                                     int c);
 
