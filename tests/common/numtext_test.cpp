@@ -47,6 +47,21 @@ TEST(Val, FloatReadingRoundsOnceFromTheDecimal) {
     EXPECT_EQ(common::valFloat(" -2.5x"), -2.5f);
 }
 
+TEST(Val, QuickReadingsAgreeWithTheLibrary) {
+    // Cell texts of every length around the limits of the one-pass readings: the value
+    // must be the correctly rounded one in both precisions.
+    for (const char* t : {"0.000", "-0.000", "12.345", "-8.525", "16777.216", "16777.217",
+                          "-16777.215", "99999.999", "123456789.123", "1234567890.123",
+                          "9007199254740.993", "0.1", "30.3", "1.0000001", "000000000000000000001.5",
+                          "12345678901234567890", "4503599627370497.5", "0.30000000000000004"}) {
+        EXPECT_EQ(common::valFloat(t), std::strtof(t, nullptr)) << t;
+        EXPECT_EQ(val(t), std::strtod(t, nullptr)) << t;
+    }
+    EXPECT_TRUE(std::signbit(common::valFloat("-0.000")));
+    EXPECT_EQ(common::valFloat("12.345x"), 12.345f);
+    EXPECT_EQ(common::valFloat("1e.000"), 1.0f);
+}
+
 TEST(FormatMask, AlwaysShowsTheDecimals) {
     EXPECT_EQ(formatMask(1.5, 3), "1.500");
     EXPECT_EQ(formatMask(0.0, 3), "0.000");
