@@ -125,42 +125,29 @@ int firstBlank(const common::Table& t, int c) {
 
 namespace kandoru {
 
-std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
-                                    int c) {
-    std::vector<std::pair<double, size_t>> keys;
-    keys.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i)
-        keys.emplace_back(common::val(rows[i][static_cast<size_t>(c)]), i);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    const int n = std::min(static_cast<int>(keys.size()), t.dataRows());
-    for (int r = 1; r <= n; ++r) {
-        auto& row = rows[keys[static_cast<size_t>(r - 1)].second];
-        for (int col = 1; col < t.cols() && col < static_cast<int>(row.size()); ++col)
-            if (!row[static_cast<size_t>(col)].empty())  // the cell is empty already
-                t.setText(r, col, std::move(row[static_cast<size_t>(col)]));
-    }
-    // The labels "r:" stand from the heading routine: the rows moved, not the labels.
-    std::vector<size_t> order;
-    order.reserve(static_cast<size_t>(n));
-    for (int r = 1; r <= n; ++r) order.push_back(keys[static_cast<size_t>(r - 1)].second);
+std::vector<size_t> stableOrder(const std::vector<double>& keys) {
+    std::vector<size_t> order(keys.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return keys[a] < keys[b]; });
     return order;
 }
 
-ChangePointStarts::ChangePointStarts(const Document& doc,
-                                     const std::vector<common::Table::Row>& rows, size_t count,
-                                     int distCol)
-    : cps_(doc.fgrid4) {
-    for (int c = 1; c < cps_.rows() && !cps_.text(c, 1).empty(); ++c)
-        starts_.emplace(cps_.text(c, 1), std::nullopt);
-    const std::string& outlet = doc.settings.outletRoute;
-    for (size_t i = 0; i < count && i < rows.size(); ++i) {
-        const auto& label = rows[i][1];
-        auto it = starts_.find(label);
-        if (it != starts_.end() && !it->second)
-            it->second = common::valFloat(rows[i][static_cast<size_t>(distCol)]);
-        if (label == outlet) break;
+std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
+                                    int c) {
+    std::vector<double> keys;
+    keys.reserve(rows.size());
+    for (const auto& row : rows) keys.push_back(common::val(row[static_cast<size_t>(c)]));
+    std::vector<size_t> order = stableOrder(keys);
+    order.resize(std::min(order.size(), static_cast<size_t>(t.dataRows())));
+    for (size_t k = 0; k < order.size(); ++k) {
+        auto& row = rows[order[k]];
+        for (int col = 1; col < t.cols() && col < static_cast<int>(row.size()); ++col)
+            if (!row[static_cast<size_t>(col)].empty())  // the cell is empty already
+                t.setText(static_cast<int>(k) + 1, col, std::move(row[static_cast<size_t>(col)]));
     }
+    // The labels "r:" stand from the heading routine: the rows moved, not the labels.
+    return order;
 }
 
 float ChangePointStarts::start(int c) const {

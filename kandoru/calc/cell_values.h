@@ -64,6 +64,9 @@ int firstBlank(const common::Table& t, int c);
 
 namespace kandoru {
 
+// Indices 0 .. keys.size() - 1 in stable ascending order of their keys.
+std::vector<size_t> stableOrder(const std::vector<double>& keys);
+
 // Writes rows (each cols() texts, index 0 unused) into data rows 1.. of a table that its
 // heading routine has just cleared and labelled, in stable ascending order of the number
 // in column c. Returns, for each written row from row 1 on, the index in rows it came from.
@@ -71,13 +74,25 @@ std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table:
                                     int c);
 
 // Where the change points of each route stand on the chain: for every route number of the
-// change-point table (rows down to the first blank route number), the distance in column
-// distCol of the first of rows[0, count) labelled with it, the scan ending after the
-// outlet's row. A change point's distance is its own distance plus that start.
+// change-point table (rows down to the first blank route number), the distance of the
+// first of the chain's rows 0 .. count - 1 labelled with it (label(i), distance(i)), the
+// scan ending after the outlet's row. A change point's distance is its own distance plus
+// that start.
 class ChangePointStarts {
   public:
-    ChangePointStarts(const Document& doc, const std::vector<common::Table::Row>& rows,
-                      size_t count, int distCol);
+    template <class Label, class Distance>
+    ChangePointStarts(const Document& doc, size_t count, Label label, Distance distance)
+        : cps_(doc.fgrid4) {
+        for (int c = 1; c < cps_.rows() && !cps_.text(c, 1).empty(); ++c)
+            starts_.emplace(cps_.text(c, 1), std::nullopt);
+        const std::string& outlet = doc.settings.outletRoute;
+        for (size_t i = 0; i < count; ++i) {
+            const std::string& l = label(i);
+            auto it = starts_.find(l);
+            if (it != starts_.end() && !it->second) it->second = distance(i);
+            if (l == outlet) break;
+        }
+    }
     // The start of change-point row c's route, 0 when no row carries its label.
     float start(int c) const;
 

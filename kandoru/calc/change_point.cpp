@@ -5,6 +5,7 @@
 // order of its rule.
 #include "kandoru/calc/change_point.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -34,46 +35,63 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
     auto& w = doc.fgrid6;
     FGrid6midasi(doc);
 
-    const auto width = static_cast<size_t>(w.cols());
-    std::vector<common::Table::Row> rows(static_cast<size_t>(splitRows + changePoints),
-                                         common::Table::Row(width));
+    // Item i is split row i + 1 for i < splitRows, then the change points: its distance
+    // along the chain as text, and as the table gives it back.
+    const auto total = static_cast<size_t>(splitRows + changePoints);
+    std::vector<std::string> distanceText(total);
+    std::vector<float> distance(total);
+    auto setDistance = [&](size_t i, int row, float d) {
+        distanceText[i] = valueText(doc, w, row, 3, d);
+        distance[i] = common::valFloat(distanceText[i]);
+    };
     for (int r = 1; r <= splitRows; ++r) {
-        auto& row = rows[static_cast<size_t>(r - 1)];
-        for (int c = 1; c <= 12; ++c) row[static_cast<size_t>(kToWork[c])] = sp.text(r, c);
-        if (r == 1) {
-            row[3] = "0.000";
-        } else {
-            const float distance = common::valFloat(rows[static_cast<size_t>(r - 2)][3]) +
-                                   cellFloat(doc, sp, r - 1, 2);  // float
-            row[3] = valueText(doc, w, r, 3, distance);
-        }
+        const auto i = static_cast<size_t>(r - 1);
+        if (r == 1)
+            setDistance(i, r, 0.0f);
+        else
+            setDistance(i, r, distance[i - 1] + cellFloat(doc, sp, r - 1, 2));  // float
     }
-
     // Each change point at its route's start plus its distance.
-    const ChangePointStarts starts(doc, rows, static_cast<size_t>(splitRows), 3);
+    const ChangePointStarts starts(
+        doc, static_cast<size_t>(splitRows),
+        [&](size_t i) -> const std::string& { return sp.text(static_cast<int>(i) + 1, 1); },
+        [&](size_t i) { return distance[i]; });
     for (int c = 1; c <= changePoints; ++c) {
         const int k = splitRows + c;
-        auto& row = rows[static_cast<size_t>(k - 1)];
-        row[1] = changePointLabel(cps.text(c, 1));
-        const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
-        row[3] = valueText(doc, w, k, 3, distance);
-        row[4] = mask3Text(cps.text(c, 3));
-        row[11] = mask3Text(cps.text(c, 4));
+        const float d = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
+        setDistance(static_cast<size_t>(k - 1), k, d);
     }
 
-    const auto order = writeSortedRows(w, rows, 3);
-    const int total = static_cast<int>(order.size());
+    std::vector<double> keys(total);
+    for (size_t i = 0; i < total; ++i) keys[i] = common::val(distanceText[i]);
+    std::vector<size_t> order = stableOrder(keys);
+    order.resize(std::min(order.size(), static_cast<size_t>(w.dataRows())));
+    const int rows = static_cast<int>(order.size());
     std::vector<int> workRow(static_cast<size_t>(splitRows) + 2, 0);
-    for (int k = 1; k <= total; ++k) {
-        const size_t from = order[static_cast<size_t>(k - 1)];
-        if (from < static_cast<size_t>(splitRows)) workRow[from + 1] = k;
+    for (int k = 1; k <= rows; ++k) {
+        const size_t i = order[static_cast<size_t>(k - 1)];
+        if (i < static_cast<size_t>(splitRows)) {
+            const int r = static_cast<int>(i) + 1;
+            workRow[static_cast<size_t>(r)] = k;
+            for (int c = 1; c <= 12; ++c)  // the cells are empty from the heading routine
+                if (!sp.text(r, c).empty()) w.setText(k, kToWork[c], sp.text(r, c));
+        } else {
+            const int c = static_cast<int>(i) - splitRows + 1;
+            w.setText(k, 1, changePointLabel(cps.text(c, 1)));
+            w.setText(k, 4, mask3Text(cps.text(c, 3)));
+            w.setText(k, 11, mask3Text(cps.text(c, 4)));
+        }
+        w.setText(k, 3, std::move(distanceText[i]));
     }
 
     // Lengths to the next row; the last row keeps its own.
-    for (int k = 1; k < total; ++k)
-        putValue(doc, w, k, 2, cellFloat(doc, w, k + 1, 3) - cellFloat(doc, w, k, 3));  // float
+    for (int k = 1; k < rows; ++k) {
+        const float length = distance[order[static_cast<size_t>(k)]] -
+                             distance[order[static_cast<size_t>(k - 1)]];  // float
+        putValue(doc, w, k, 2, length);
+    }
     // A change point lies on the pipe of the split above it.
-    for (int k = 2; k <= total; ++k) {
+    for (int k = 2; k <= rows; ++k) {
         if (order[static_cast<size_t>(k - 1)] < static_cast<size_t>(splitRows)) continue;
         if (w.text(k, 5).empty()) w.setText(k, 5, w.text(k - 1, 5));
         if (w.text(k, 6).empty()) w.setText(k, 6, w.text(k - 1, 6));

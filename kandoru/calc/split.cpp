@@ -330,7 +330,10 @@ bool CopySet(Document& doc, common::Ui& ui) {
     const int routeRows = r - 1;
 
     // FGrid8, change points below the route rows, placed by their route's start.
-    const ChangePointStarts starts(doc, rows, static_cast<size_t>(routeRows), 3);
+    const ChangePointStarts starts(
+        doc, static_cast<size_t>(routeRows),
+        [&](size_t i) -> const std::string& { return rows[i][1]; },
+        [&](size_t i) { return common::valFloat(rows[i][3]); });
     int w = routeRows;
     for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
         ++w;
@@ -399,7 +402,9 @@ void buildFGrid5(Document& doc) {
         row[2] = f7.text(s, 3);
         row[3] = f7.text(s, 4);
     }
-    const ChangePointStarts starts(doc, rows, rows.size(), 2);
+    const ChangePointStarts starts(
+        doc, rows.size(), [&](size_t i) -> const std::string& { return rows[i][1]; },
+        [&](size_t i) { return common::valFloat(rows[i][2]); });
     for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
         const int w = static_cast<int>(rows.size()) + 1;
         auto& row = rows.emplace_back(width);
