@@ -393,27 +393,43 @@ void buildFGrid5(Document& doc) {
     const auto& cps = doc.fgrid4;
     auto& f5 = doc.fgrid5;
     FGrid5midasi(doc);
-    const auto width = static_cast<size_t>(f5.cols());
-    std::vector<common::Table::Row> rows;
-    rows.reserve(static_cast<size_t>(f5.dataRows()));
-    for (int s = 1; s < f7.rows() && !f7.text(s, 1).empty(); ++s) {
-        auto& row = rows.emplace_back(width);
-        row[1] = f7.text(s, 1);
-        row[2] = f7.text(s, 3);
-        row[3] = f7.text(s, 4);
-    }
+    // Item i is FGrid7 row i + 1 for i < points, then the change points.
+    const int points = firstBlank(f7, 1) - 1;
+    const int changePoints = firstBlank(cps, 1) - 1;
     const ChangePointStarts starts(
-        doc, rows.size(), [&](size_t i) -> const std::string& { return rows[i][1]; },
-        [&](size_t i) { return common::valFloat(rows[i][2]); });
-    for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
-        const int w = static_cast<int>(rows.size()) + 1;
-        auto& row = rows.emplace_back(width);
-        row[1] = changePointLabel(cps.text(c, 1));
+        doc, static_cast<size_t>(points),
+        [&](size_t i) -> const std::string& { return f7.text(static_cast<int>(i) + 1, 1); },
+        [&](size_t i) { return common::valFloat(f7.text(static_cast<int>(i) + 1, 3)); });
+    std::vector<std::string> changePointDistance(static_cast<size_t>(changePoints));
+    for (int c = 1; c <= changePoints; ++c) {
         const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
-        row[2] = valueText(doc, f5, w, 2, distance);
-        row[3] = cps.text(c, 3);
+        changePointDistance[static_cast<size_t>(c - 1)] = valueText(doc, f5, points + c, 2, distance);
     }
-    writeSortedRows(f5, rows, 2);
+    std::vector<double> keys(static_cast<size_t>(points + changePoints));
+    for (int s = 1; s <= points; ++s) keys[static_cast<size_t>(s - 1)] = common::val(f7.text(s, 3));
+    for (int c = 1; c <= changePoints; ++c)
+        keys[static_cast<size_t>(points + c - 1)] =
+            common::val(changePointDistance[static_cast<size_t>(c - 1)]);
+    std::vector<size_t> order = stableOrder(keys);
+    order.resize(std::min(order.size(), static_cast<size_t>(f5.dataRows())));
+    // The cells are empty from the heading routine: only texts are written.
+    auto put = [&](int r, int col, const std::string& text) {
+        if (!text.empty()) f5.setText(r, col, text);
+    };
+    for (size_t k = 0; k < order.size(); ++k) {
+        const int r = static_cast<int>(k) + 1;
+        const int i = static_cast<int>(order[k]);
+        if (i < points) {
+            put(r, 1, f7.text(i + 1, 1));
+            put(r, 2, f7.text(i + 1, 3));
+            put(r, 3, f7.text(i + 1, 4));
+        } else {
+            const int c = i - points + 1;
+            put(r, 1, changePointLabel(cps.text(c, 1)));
+            put(r, 2, changePointDistance[static_cast<size_t>(c - 1)]);
+            put(r, 3, cps.text(c, 3));
+        }
+    }
     f5.setCurrent(1, 1);
 }
 
