@@ -73,8 +73,9 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
         if (i < static_cast<size_t>(splitRows)) {
             const int r = static_cast<int>(i) + 1;
             workRow[static_cast<size_t>(r)] = k;
-            for (int c = 1; c <= 12; ++c)  // the cells are empty from the heading routine
-                if (!sp.text(r, c).empty()) w.setText(k, kToWork[c], sp.text(r, c));
+            const auto& cells = sp.row(r);
+            for (size_t c = 1; c <= 12; ++c)  // the cells are empty from the heading routine
+                if (!cells[c].empty()) w.setText(k, kToWork[c], cells[c]);
         } else {
             const int c = static_cast<int>(i) - splitRows + 1;
             w.setText(k, 1, changePointLabel(cps.text(c, 1)));
