@@ -315,31 +315,27 @@ bool quickValue(std::string_view s, T& out) {
     return true;
 }
 
+template <typename T>
+T valueOf(std::string_view text) {
+    T quick;
+    if (quickValue(text, quick)) return quick;
+    const size_t start = skipBlanks(text);
+    const size_t len = numericPrefix(text, start);
+    if (len == 0) return 0;
+    T fast;  // a prefix without exponent, as "12.5" of "12.5east"
+    if (quickValue(text.substr(start, len), fast)) return fast;
+    const std::string prefix(text.substr(start, len));
+    if constexpr (sizeof(T) == 4)
+        return strtof_l(prefix.c_str(), nullptr, cLocale());
+    else
+        return strtod_l(prefix.c_str(), nullptr, cLocale());
+}
+
 }  // namespace
 
-double val(std::string_view text) {
-    double quick;
-    if (quickValue(text, quick)) return quick;
-    size_t start = skipBlanks(text);
-    size_t len = numericPrefix(text, start);
-    if (len == 0) return 0.0;
-    double fast;  // a prefix without exponent, as "12.5" of "12.5east"
-    if (quickValue(text.substr(start, len), fast)) return fast;
-    std::string prefix(text.substr(start, len));
-    return strtod_l(prefix.c_str(), nullptr, cLocale());
-}
+double val(std::string_view text) { return valueOf<double>(text); }
 
-float valFloat(std::string_view text) {
-    float quick;
-    if (quickValue(text, quick)) return quick;
-    size_t start = skipBlanks(text);
-    size_t len = numericPrefix(text, start);
-    if (len == 0) return 0.0f;
-    float fast;
-    if (quickValue(text.substr(start, len), fast)) return fast;
-    std::string prefix(text.substr(start, len));
-    return strtof_l(prefix.c_str(), nullptr, cLocale());
-}
+float valFloat(std::string_view text) { return valueOf<float>(text); }
 
 bool hasNumber(std::string_view text) { return numericPrefix(text, skipBlanks(text)) > 0; }
 
