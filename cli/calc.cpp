@@ -3,12 +3,11 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/calculated_profile.h"
 #include "cli/cli_ui.h"
 #include "cli/command.h"
 #include "common/textfile.h"
-#include "kandoru/calc/calculation.h"
 #include "kandoru/document.h"
-#include "kandoru/files/format_intake.h"
 #include "kandoru/files/osa_file.h"
 #include "kandoru/files/table_dump.h"
 
@@ -31,16 +30,9 @@ void reportSaveFailure(cli::CliUi& ui, const std::filesystem::path& path,
 int runCalc(const CalcArgs& a) {
     cli::CliUi ui(std::cerr);
     kandoru::Document doc;
-    // The open command and the format intake, each without its closing calculation.
-    if (!kandoru::loadProfile(doc, a.profile)) {
-        std::cerr << "gesui calc: cannot read " << a.profile << '\n';
-        return cli::kExitBadInput;
-    }
-    if (!kandoru::loadFormat(doc, a.format)) {
-        std::cerr << "gesui calc: cannot read " << a.format << '\n';
-        return cli::kExitBadInput;
-    }
-    kandoru::runCalculation(doc, ui);
+    if (int status = cli::loadAndCalculate(doc, ui, "calc", a.profile, a.format);
+        status != cli::kExitOk)
+        return status;
 
     if (!a.tables.empty()) {
         if (auto w = common::writeFileAtomic(a.tables, kandoru::dumpTables(doc)); !w)

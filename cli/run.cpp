@@ -5,12 +5,11 @@
 #include <memory>
 #include <optional>
 
+#include "cli/calculated_profile.h"
 #include "cli/cli_ui.h"
 #include "cli/command.h"
 #include "common/numtext.h"
-#include "kandoru/calc/calculation.h"
 #include "kandoru/document.h"
-#include "kandoru/files/format_intake.h"
 #include "kandoru/files/handoff.h"
 #include "kandoru/files/osa_file.h"
 #include "zumenko/intake.h"
@@ -77,15 +76,9 @@ int runRun(const RunArgs& a) {
     namespace fs = std::filesystem;
     cli::CliUi ui(std::cerr);
     kandoru::Document doc;
-    if (!kandoru::loadProfile(doc, a.profile)) {
-        std::cerr << "gesui run: cannot read " << a.profile << '\n';
-        return cli::kExitBadInput;
-    }
-    if (!kandoru::loadFormat(doc, a.format)) {
-        std::cerr << "gesui run: cannot read " << a.format << '\n';
-        return cli::kExitBadInput;
-    }
-    kandoru::runCalculation(doc, ui);
+    if (int status = cli::loadAndCalculate(doc, ui, "run", a.profile, a.format);
+        status != cli::kExitOk)
+        return status;
 
     const fs::path dir = a.outDir.empty() ? fs::current_path() : fs::path(a.outDir);
     std::error_code ec;
