@@ -14,18 +14,9 @@ Table::Table(int dataRows, int dataCols)
     relabel();
 }
 
-const std::string& Table::text(int r, int c) const {
+const std::string& Table::emptyText() {
     static const std::string empty;
-    if (!inRange(r, c)) return empty;
-    return cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
-}
-
-void Table::setText(int r, int c, std::string s) {
-    if (!inRange(r, c)) return;
-    auto& cell = cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
-    if (cell == s) return;
-    cell = std::move(s);
-    touch();
+    return empty;
 }
 
 CellColor Table::color(int r, int c) const {

@@ -29,8 +29,17 @@ public:
     int dataCols() const { return cols_ - 1; }
 
     // Out-of-range reads give "", out-of-range writes are ignored.
-    const std::string& text(int r, int c) const;
-    void setText(int r, int c, std::string s);
+    const std::string& text(int r, int c) const {
+        if (!inRange(r, c)) return emptyText();
+        return cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+    }
+    void setText(int r, int c, std::string s) {
+        if (!inRange(r, c)) return;
+        auto& cell = cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+        if (cell == s) return;
+        cell = std::move(s);
+        touch();
+    }
     CellColor color(int r, int c) const;
     void setColor(int r, int c, CellColor color);
 
@@ -63,6 +72,7 @@ public:
     std::uint64_t revision() const { return revision_; }
 
 private:
+    static const std::string& emptyText();
     bool inRange(int r, int c) const { return r >= 0 && r < rows() && c >= 0 && c < cols_; }
     void touch() { ++revision_; }
 
