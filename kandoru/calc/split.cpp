@@ -132,16 +132,18 @@ std::vector<PlannedRoute> planRoutes(const Document& doc) {
 }
 
 // The checks that keep the split rows inside the tables, before anything is written:
-// every split count a whole number of at least one split, at most 1000 split rows, and split
-// rows and change points together within the merged work tables.
+// every split count giving its route at least one split and a label on each, at most 1000
+// split rows, and split rows and change points together within the merged work tables.
 bool sizeChecks(const Document& doc, common::Ui& ui) {
     const auto plan = planRoutes(doc);
     long long total = 0;
     for (const auto& p : plan) {
-        // A fraction would leave a split row unlabelled in the middle of the table, where
-        // every scan stops.
+        // The count rounded half to even must give the route at least one split, and no
+        // more splits than the count reaches ("1.5" would make two rows, the second never
+        // labelled): an unlabelled row in the middle of the table ends every later scan.
         const double count = common::val(p.count);
-        if (!common::hasNumber(p.count) || count != std::nearbyint(count) || count < 1) {
+        const int n = splitCount(p.count);
+        if (!common::hasNumber(p.count) || n < 1 || count < n) {
             ui.message(Icon::Critical, "分割数入力エラー",
                        "路線基本データの　" + rowText(p.row) + "　行目の分割数が正しくありません。");
             return false;

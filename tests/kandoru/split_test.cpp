@@ -45,6 +45,17 @@ TEST(SplitCalculation, GeneratesLabelledSplitsAndTheOutletRow) {
     EXPECT_EQ(ui.lastTab(), kandoru::kTabSplit);
 }
 
+// A count that is not whole is rounded half to even; it stands when every split it makes
+// gets its label.
+TEST(SplitCalculation, CountsThatRoundWithinThemselvesAreAccepted) {
+    Document doc = withOutlet();
+    fill(doc.fgrid1, {{"1", "30.000", "2.5", "10.000"}, {"2", "20.000", "3.49", "10.200"}});
+    FakeUi ui;
+    EXPECT_EQ(split(doc, ui), SplitOutcome::Completed);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(column(doc.fgrid2, 1, 1, 7), (Cells{"1", "1-1", "2", "2-1", "2-2", "9", ""}));
+}
+
 TEST(SplitCalculation, NormalisesTheListedOutletAndErasesRoutesBelowIt) {
     Document doc = withOutlet();
     fill(doc.fgrid1, {{"1", "30.000", "", ""}, {"9", "12.000", "4", ""}, {"5", "20.000", "1", "9.000"}});
@@ -108,6 +119,10 @@ TEST(SplitCalculation, RefusesSplitCountsThatDoNotFit) {
         {{{"1", "30.000", "1", "10.000"}, {"9", "", "", "10.500"}},
          {Icon::Critical, "分割数入力エラー", "路線基本データの　2　行目の分割数が正しくありません。"}},
         {{{"1", "30.000", "1", "10.000"}, {"2", "30.000", "1.5", "10.000"}},
+         {Icon::Critical, "分割数入力エラー", "路線基本データの　2　行目の分割数が正しくありません。"}},
+        {{{"1", "30.000", "2.7", "10.000"}},  // three rows, the third never labelled
+         {Icon::Critical, "分割数入力エラー", "路線基本データの　1　行目の分割数が正しくありません。"}},
+        {{{"1", "30.000", "1", "10.000"}, {"2", "30.000", "0.5", "10.000"}},  // no split at all
          {Icon::Critical, "分割数入力エラー", "路線基本データの　2　行目の分割数が正しくありません。"}},
         {{{"1", "500.000", "600", "10.000"}, {"2", "500.000", "400", "10.000"}},
          {Icon::Critical, "データエラー", "分割数の合計が1000行を超えるため計算出来ません。"}},

@@ -17,8 +17,8 @@ SIZES = {
 # Deviations of the editor from the rules, switched on to confirm that a known
 # disagreement is the only one:
 #   "blank-digit-start"  an empty digit setting in the file is read as its start value;
-#   "count-whole-at-least-one"  a split count that is not a whole number of at least 1 is
-#                        refused like a non-number.
+#   "count-fills-its-splits"  a split count that rounds (half to even) to no split, or to
+#                        more splits than it reaches, is refused like a non-number.
 COMPAT = set()
 
 DIGIT_NAMES = ("gradient", "distance", "ground", "cover", "invert", "excavation")

@@ -212,8 +212,8 @@ class Model:
         plan = self._normalised_rows()
         for r, cnt, _ in plan:
             bad = not has_number(cnt)
-            if "count-whole-at-least-one" in COMPAT:
-                bad = bad or val(cnt) != whole_number(cnt) or val(cnt) < 1
+            if "count-fills-its-splits" in COMPAT:
+                bad = bad or whole_number(cnt) < 1 or val(cnt) < whole_number(cnt)
             if bad:
                 self.msg(CRITICAL, "分割数入力エラー",
                          "路線基本データの　%d　行目の分割数が正しくありません。" % r)
