@@ -30,12 +30,6 @@ inline kandoru::Document calculatedDocument() {
     for (int n = static_cast<int>(items.size()) + 1; n <= 91; ++n) doc.format.setItem(n, "dummy");
     doc.formatLoaded = true;
     doc.settings.projectName = "○○地区 汚水管渠 縦断図";
-    doc.settings.formatField = "標準.osb";
-    doc.settings.outletRoute = "3";
-    doc.settings.outletGround = "11.200";
-    doc.settings.outletManholeType = "2号";
-    doc.settings.minCover = "1.2";
-    doc.settings.manholeDrop = "20";
     return doc;
 }
 

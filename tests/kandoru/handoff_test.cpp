@@ -27,12 +27,6 @@ Document smallDocument() {
     doc.format.setItem(73, "下水\"本管\"");
     doc.formatLoaded = true;
     doc.settings.projectName = "○○地区 汚水管渠";
-    doc.settings.formatField = "標準.osb";
-    doc.settings.outletRoute = "3";
-    doc.settings.outletGround = "11.200";
-    doc.settings.outletManholeType = "2号";
-    doc.settings.minCover = "1.2";
-    doc.settings.manholeDrop = "20";
     doc.settings.kutter = true;
     doc.settings.crownJoint = false;
     doc.settings.digits = {"1", "2", "3", "2", "3", "2"};

@@ -13,7 +13,7 @@ inline void fillRow(common::Table& t, int r, const std::vector<std::string>& cel
     for (size_t c = 0; c < cells.size(); ++c) t.setText(r, static_cast<int>(c) + 1, cells[c]);
 }
 
-// The tables and format tables of that profile, as a calculation leaves them.
+// The tables, format tables and settings of that profile, as a calculation leaves them.
 inline void fillCalculatedProfile(kandoru::Document& doc) {
     fillRow(doc.fgrid1, 1, {"1", "50.000", "2", "12.500"});
     fillRow(doc.fgrid1, 2, {"2", "30.000", "1", "11.800"});
@@ -45,6 +45,12 @@ inline void fillCalculatedProfile(kandoru::Document& doc) {
     fillRow(doc.format.box, 1, {"□1000", "1.000", "0.150", "0.150", "0.200"});
     fillRow(doc.format.manholeTypes, 1, {"1号", "600"});
     fillRow(doc.format.manholeTypes, 2, {"2号", "900"});
+    doc.settings.formatField = "標準.osb";
+    doc.settings.outletRoute = "3";
+    doc.settings.outletGround = "11.200";
+    doc.settings.outletManholeType = "2号";
+    doc.settings.minCover = "1.2";
+    doc.settings.manholeDrop = "20";
 }
 
 }  // namespace testing_support
