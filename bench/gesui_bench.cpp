@@ -31,14 +31,14 @@ void BM_GesuiCalcProcess(benchmark::State& state, const std::string& profile) {
     const std::filesystem::path examples = GESUI_EXAMPLES;
     const auto out = std::filesystem::temp_directory_path() / "gesui-bench-tables.tsv";
     for (auto _ : state) {
-        int rc = runGesui({std::string(GESUI_BIN_DIR) + "/gesui", "calc",
-                           profile, (examples / "standard.osb").string(),
-                           "--tables", out.string()});
+        int rc = runGesui({std::string(GESUI_BIN_DIR) + "/gesui", "calc", profile,
+                           (examples / "standard.osb").string(), "--tables", out.string()});
         if (rc != 0) state.SkipWithError("gesui calc did not calculate cleanly");
     }
     std::filesystem::remove(out);
 }
-BENCHMARK_CAPTURE(BM_GesuiCalcProcess, long_line, (std::filesystem::path(GESUI_EXAMPLES) / "long_line.osa").string())
+BENCHMARK_CAPTURE(BM_GesuiCalcProcess, long_line,
+                  (std::filesystem::path(GESUI_EXAMPLES) / "long_line.osa").string())
     ->Unit(benchmark::kMillisecond);
 
 // The largest document (200 route rows, 800 splits, 200 change points) saved as a file.

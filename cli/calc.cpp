@@ -20,8 +20,7 @@ struct CalcArgs {
     std::string save;
 };
 
-void reportSaveFailure(cli::CliUi& ui, const std::filesystem::path& path,
-                       const std::string& why) {
+void reportSaveFailure(cli::CliUi& ui, const std::filesystem::path& path, const std::string& why) {
     ui.message(common::Icon::Critical, "保存エラー",
                "ファイルを保存できませんでした。\r\n" + kandoru::pathText(path));
     std::cerr << "  (" << why << ")\n";

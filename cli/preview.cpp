@@ -28,7 +28,8 @@ int run(const Options& o) {
     }
     zumenko::preview::ensureGuiApplication();
     if (!zumenko::preview::pinnedFontAvailable())
-        std::cerr << "IPAGothic フォントが見つかりません（fonts-ipafont-gothic）。別のフォントで描きます\n";
+        std::cerr << "IPAGothic "
+                     "フォントが見つかりません（fonts-ipafont-gothic）。別のフォントで描きます\n";
     auto written = zumenko::preview::writePicture(*drawing, o.output, {o.widthPx, o.scale});
     if (!written) {
         std::cerr << o.output << " を書けません: " << written.error << "\n";

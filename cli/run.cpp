@@ -61,7 +61,8 @@ Summary summarize(const kandoru::Document& doc) {
         if (!common::hasNumber(t)) continue;
         double v = common::val(t);
         std::string name = mh.text(r, 2).empty() ? mh.text(r, 1) : mh.text(r, 2);
-        if (!s.deepestManhole || v > s.deepestManhole->value) s.deepestManhole = Extreme{v, t, name};
+        if (!s.deepestManhole || v > s.deepestManhole->value)
+            s.deepestManhole = Extreme{v, t, name};
     }
     return s;
 }
@@ -127,7 +128,8 @@ int runRun(const RunArgs& a) {
     std::cout << "路線数: " << s.routes << "\n";
     std::cout << "スパン数: " << s.spans << "\n";
     if (s.lowestCover)
-        std::cout << "最小土被り: " << s.lowestCover->text << " m (" << s.lowestCover->where << ")\n";
+        std::cout << "最小土被り: " << s.lowestCover->text << " m (" << s.lowestCover->where
+                  << ")\n";
     else
         std::cout << "最小土被り: -\n";
     if (s.deepestManhole)
@@ -138,7 +140,8 @@ int runRun(const RunArgs& a) {
     std::error_code sizeError;
     std::cout << "作図コマンド: " << lineCount(script.text) << " 行, "
               << fs::file_size(scriptPath, sizeError) << " バイト\n";
-    std::cout << "書き出し: " << kandoru::pathText(handoff) << ", " << kandoru::pathText(scriptPath);
+    std::cout << "書き出し: " << kandoru::pathText(handoff) << ", "
+              << kandoru::pathText(scriptPath);
     if (pictures)
         std::cout << ", " << kandoru::pathText(dir / zumenko::preview::kProfilePng) << ", "
                   << kandoru::pathText(dir / zumenko::preview::kProfilePdf);

@@ -17,26 +17,26 @@ struct ColumnSet {
 struct GridParams {
     int dataRows = 1;
     int dataCols = 1;
-    ColumnSet typing;   // a typed character opens the editor here
-    ColumnSet keyOpen;  // Delete, F2 and input-method keys open it here
-    int k = 1;          // moving right goes on while column < (dataCols + 1) - k
-    int wrapCol = 1;    // column reached after the last one
+    ColumnSet typing;      // a typed character opens the editor here
+    ColumnSet keyOpen;     // Delete, F2 and input-method keys open it here
+    int k = 1;             // moving right goes on while column < (dataCols + 1) - k
+    int wrapCol = 1;       // column reached after the last one
     int wrapRowLimit = 1;  // the row advances on wrapping only while row < this
 };
 
 // The editable grids of the suite.
-GridParams routeGridParams();       // FGrid1
-GridParams splitGridParams();       // FGrid2
-GridParams manholeGridParams();     // FGrid3
+GridParams routeGridParams();        // FGrid1
+GridParams splitGridParams();        // FGrid2
+GridParams manholeGridParams();      // FGrid3
 GridParams changePointGridParams();  // FGrid4
-GridParams circularGridParams();    // FGrid9 (format manager)
-GridParams boxGridParams();         // FGrid10 (format manager)
+GridParams circularGridParams();     // FGrid9 (format manager)
+GridParams boxGridParams();          // FGrid10 (format manager)
 GridParams manholeTypeGridParams();  // FGrid11 (format manager)
 
 // Character codes of the key presses and the substitutes the key-down handler passes.
-inline constexpr char32_t kCodeBackspace = 8;   // also Delete
-inline constexpr char32_t kCodeEnter = 13;      // also F2
-inline constexpr char32_t kCodeSpace = 32;      // also input-method keys
+inline constexpr char32_t kCodeBackspace = 8;  // also Delete
+inline constexpr char32_t kCodeEnter = 13;     // also F2
+inline constexpr char32_t kCodeSpace = 32;     // also input-method keys
 
 enum class Caret { Start, End };
 

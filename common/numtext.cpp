@@ -1,14 +1,14 @@
 // Number text: lenient parsing and decimal formatting that does not depend on the locale.
 #include "common/numtext.h"
 
+#include <locale.h>
 #include <array>
 #include <bit>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 namespace common {
 namespace {

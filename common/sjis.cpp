@@ -2,9 +2,9 @@
 // NEC/IBM extensions and reads 0x5C as a backslash).
 #include "common/sjis.h"
 
+#include <iconv.h>
 #include <algorithm>
 #include <cerrno>
-#include <iconv.h>
 
 namespace common {
 namespace {

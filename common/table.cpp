@@ -63,7 +63,8 @@ namespace {
 const std::string& rowLabel(int r) {
     static const std::vector<std::string> labels = [] {
         std::vector<std::string> l(1001);
-        for (int i = 1; i < static_cast<int>(l.size()); ++i) l[static_cast<size_t>(i)] = std::to_string(i) + ":";
+        for (int i = 1; i < static_cast<int>(l.size()); ++i)
+            l[static_cast<size_t>(i)] = std::to_string(i) + ":";
         return l;
     }();
     return labels[static_cast<size_t>(r)];
@@ -100,8 +101,7 @@ void Table::insertRowBefore(int k) {
     relabel();
 }
 
-void Table::sortRows(int first, int last,
-                     const std::function<bool(const Row&, const Row&)>& less) {
+void Table::sortRows(int first, int last, const std::function<bool(const Row&, const Row&)>& less) {
     first = std::max(first, 1);
     last = std::min(last, dataRows());
     if (first >= last) {

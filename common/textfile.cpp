@@ -1,11 +1,11 @@
 // Text files of the suite: read whole, written whole through a temporary file.
 #include "common/textfile.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <system_error>
-#include <unistd.h>
 
 #include "common/sjis.h"
 

@@ -8,9 +8,7 @@ namespace kandoru {
 
 namespace {
 
-bool isBlank(const std::string& s) {
-    return s.find_first_not_of(" \t") == std::string::npos;
-}
+bool isBlank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
 
 bool inData(const common::Table& t, int row, int col) {
     return row >= 1 && row <= t.dataRows() && col >= 1 && col <= t.dataCols();

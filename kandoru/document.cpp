@@ -77,10 +77,10 @@ void FGrid2midasi(Document& doc) {
             false);
 }
 void FGrid3midasi(Document& doc) {
-    heading(doc.fgrid3,
-            {"路線番号", "人孔番号", "人孔種別", "副管径mm", "管落差m", "上掘削", "下掘削",
-             "人孔深"},
-            true);
+    heading(
+        doc.fgrid3,
+        {"路線番号", "人孔番号", "人孔種別", "副管径mm", "管落差m", "上掘削", "下掘削", "人孔深"},
+        true);
 }
 void FGrid4midasi(Document& doc) {
     heading(doc.fgrid4, {"路線番号", "距離m", "地盤高m", "土被りm"}, true);

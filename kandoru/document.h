@@ -36,10 +36,10 @@ inline constexpr const char* kFormatFieldStart = "ダブルクリックしてく
 struct Settings {
     std::string projectName;
     std::string formatField = kFormatFieldStart;
-    bool manning = true;         // "マニング式"
-    bool kutter = false;         // "クッター式"
-    bool minCoverMethod = true;  // "土被り最小型"
-    bool crownJoint = true;      // "管頂接合"
+    bool manning = true;            // "マニング式"
+    bool kutter = false;            // "クッター式"
+    bool minCoverMethod = true;     // "土被り最小型"
+    bool crownJoint = true;         // "管頂接合"
     std::string minCover;           // m
     std::string manholeDrop = "0";  // mm
     std::string outletRoute;
@@ -55,10 +55,10 @@ struct Settings {
 
 // The contents of a format file (*.osb) as read, held positionally.
 struct FormatData {
-    common::Table circular{100, 4};     // code name, diameter m, wall m, excavation height m
-    common::Table box{100, 5};          // code name, height m, top slab m, bottom slab m, excavation m
+    common::Table circular{100, 4};  // code name, diameter m, wall m, excavation height m
+    common::Table box{100, 5};       // code name, height m, top slab m, bottom slab m, excavation m
     common::Table manholeTypes{100, 2};  // name, largest pipe diameter at an intermediate point mm
-    std::array<std::string, 91> items;  // items[0] is settings item 1
+    std::array<std::string, 91> items;   // items[0] is settings item 1
 
     const std::string& item(int n) const;  // 1-based; "" outside 1..91
     void setItem(int n, std::string value);
@@ -68,14 +68,14 @@ class Document {
 public:
     Document();  // the start-up values
 
-    common::Table fgrid1{200, 4};    // route table
-    common::Table fgrid2{1000, 12};  // split table; columns 10-12 are the fixed marks
-    common::Table fgrid3{1000, 8};   // manhole table
-    common::Table fgrid4{200, 4};    // change-point table
-    common::Table fgrid5{1000, 3};   // merged ground points
-    common::Table fgrid6{1000, 14};  // change-point working table
-    common::Table fgrid7{1000, 4};   // split points
-    common::Table fgrid8{1000, 7};   // route starts and change points
+    common::Table fgrid1{200, 4};     // route table
+    common::Table fgrid2{1000, 12};   // split table; columns 10-12 are the fixed marks
+    common::Table fgrid3{1000, 8};    // manhole table
+    common::Table fgrid4{200, 4};     // change-point table
+    common::Table fgrid5{1000, 3};    // merged ground points
+    common::Table fgrid6{1000, 14};   // change-point working table
+    common::Table fgrid7{1000, 4};    // split points
+    common::Table fgrid8{1000, 7};    // route starts and change points
     common::Table pipeCodes{100, 0};  // MSFlexGrid1: the codes stand in column 0
 
     Settings settings;
@@ -88,8 +88,8 @@ public:
     std::filesystem::path formatPath;  // format file last read
     bool formatLoaded = false;
     bool savedOnce = false;
-    bool splitDataMark = false;   // set by a completed split calculation
-    bool loadedFromFile = false;  // set by the open command, never cleared
+    bool splitDataMark = false;           // set by a completed split calculation
+    bool loadedFromFile = false;          // set by the open command, never cleared
     std::optional<int> reservedSplitRow;  // split row reserved by a route-row insert
     bool dropPipeChecked = false;         // "　副管を自動設置する。"
     std::string rememberedOutletRoute;

@@ -13,13 +13,9 @@ int FormatRecord::itemNumber(int g, int k) {
     return n + k;
 }
 
-const std::string& FormatRecord::value(int g, int k) const {
-    return item(itemNumber(g, k));
-}
+const std::string& FormatRecord::value(int g, int k) const { return item(itemNumber(g, k)); }
 
-double FormatRecord::number(int g, int k) const {
-    return common::val(value(g, k));
-}
+double FormatRecord::number(int g, int k) const { return common::val(value(g, k)); }
 
 void FormatRecord::setValue(int g, int k, std::string text) {
     setItem(itemNumber(g, k), std::move(text));

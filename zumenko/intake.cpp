@@ -150,9 +150,7 @@ void sortDescending(common::Table& t, int rows, int c) {
     t.setCurrent(1, 1);
 }
 
-std::string mask3(float x) {
-    return common::formatMask(x, 3);
-}
+std::string mask3(float x) { return common::formatMask(x, 3); }
 
 // Column c from the downstream end: 0 at row 1, then the previous row's value plus the
 // row's own length (column lengthCol), in single precision.

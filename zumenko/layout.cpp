@@ -36,9 +36,7 @@ int stationCount(const Drawing& doc) {
     return doc.fgrid7.dataRows();
 }
 
-double floorToFive(double x) {
-    return std::floor(x / 5) * 5 + 0.0;
-}
+double floorToFive(double x) { return std::floor(x / 5) * 5 + 0.0; }
 
 double automaticDatumLevel(const Drawing& doc, bool upstreamToDownstream) {
     const common::Table& t = upstreamToDownstream ? doc.fgrid7 : doc.fgrid10;
@@ -73,9 +71,7 @@ LayoutResult layoutButton(const Drawing& doc, int startNo, int endNo) {
     return res;
 }
 
-std::string trimmedField(std::string_view text) {
-    return std::string(withoutBlanks(text));
-}
+std::string trimmedField(std::string_view text) { return std::string(withoutBlanks(text)); }
 
 std::optional<int> parseStationNumber(std::string_view text) {
     std::string_view s = trimmed(text);

@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     zumenko::SingleInstance instance;
     if (!instance.acquire()) {
         ui.message(common::Icon::Exclamation, zumenko::kProgramTitle,
-                    std::string("すでに「") + zumenko::kProgramTitle + "」は起動されています。");
+                   std::string("すでに「") + zumenko::kProgramTitle + "」は起動されています。");
         return 1;
     }
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -34,9 +34,7 @@ constexpr std::array<const char*, 8> kHeadings{"管　　径", "勾　　配", "
                                                "土　　被", "管 底 高", "掘 削 深", "追加距離"};
 constexpr std::array<const char*, 8> kUnits{"ＭＭ", "‰", "Ｍ", "Ｍ", "Ｍ", "Ｍ", "Ｍ", "Ｍ"};
 
-std::string num(double x) {
-    return common::formatGeneral(x);
-}
+std::string num(double x) { return common::formatGeneral(x); }
 
 // The general form, written in place; whole numbers (most coordinates) take a short cut
 // that gives the same digits.
@@ -197,7 +195,8 @@ struct Profile {
     const std::string& rightValue(int r, Item item) const {
         return value(spanRow(r - 1), item, !fwd);
     }
-    // 起点土被 / 終点土被, 起点管底高 / 終点管底高 of split row s, or 上掘削 / 下掘削 of its manhole.
+    // 起点土被 / 終点土被, 起点管底高 / 終点管底高 of split row s, or 上掘削 / 下掘削 of its
+    // manhole.
     const std::string& value(int s, Item item, bool atStart) const {
         if (item == kCover) return spans.text(s, atStart ? 8 : 9);
         if (item == kInvert) return spans.text(s, atStart ? 6 : 7);
@@ -562,9 +561,7 @@ private:
     std::vector<Section> sizes_;
 };
 
-bool wholeNumber(double x) {
-    return std::isfinite(x) && x == std::floor(x);
-}
+bool wholeNumber(double x) { return std::isfinite(x) && x == std::floor(x); }
 
 }  // namespace
 

@@ -14,8 +14,9 @@ std::optional<std::string> scriptBytes(const std::string& script, DrawError* err
     std::string bad;
     auto bytes = common::utf8ToCp932(script, &bad);
     if (!bytes && error)
-        *error = DrawError{kScriptErrorTitle,
-                           "文字「" + bad + "」はシフトJISで書けないため、作図コマンドを書き出せません。"};
+        *error = DrawError{
+            kScriptErrorTitle,
+            "文字「" + bad + "」はシフトJISで書けないため、作図コマンドを書き出せません。"};
     return bytes;
 }
 
@@ -26,7 +27,8 @@ std::optional<DrawError> writeScriptFile(const std::filesystem::path& path,
     if (!bytes) return error;
     if (auto w = common::writeFileAtomic(path, *bytes); !w) {
         if (detail) *detail = w.error;
-        return DrawError{kScriptErrorTitle, "作図コマンドを書き込めませんでした。\r\n" + path.string()};
+        return DrawError{kScriptErrorTitle,
+                         "作図コマンドを書き込めませんでした。\r\n" + path.string()};
     }
     return std::nullopt;
 }

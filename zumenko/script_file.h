@@ -18,7 +18,6 @@ std::optional<std::string> scriptBytes(const std::string& script, DrawError* err
 // Writes the script to path through a temporary file. The refusal to show when the script
 // cannot be encoded or the file cannot be written; *detail gets the system's reason.
 std::optional<DrawError> writeScriptFile(const std::filesystem::path& path,
-                                         const std::string& script,
-                                         std::string* detail = nullptr);
+                                         const std::string& script, std::string* detail = nullptr);
 
 }  // namespace zumenko

@@ -171,8 +171,8 @@ bool CellEditor::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (watched == grid_ && (event->type() == QEvent::KeyPress ||
-                             event->type() == QEvent::InputMethod))
+    if (watched == grid_ &&
+        (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod))
         return gridKey(event);
     return false;
 }

@@ -15,11 +15,16 @@ namespace {
 
 QMessageBox::Icon toQt(common::Icon icon) {
     switch (icon) {
-        case common::Icon::Information: return QMessageBox::Information;
-        case common::Icon::Exclamation: return QMessageBox::Warning;
-        case common::Icon::Critical: return QMessageBox::Critical;
-        case common::Icon::Question: return QMessageBox::Question;
-        case common::Icon::None: break;
+        case common::Icon::Information:
+            return QMessageBox::Information;
+        case common::Icon::Exclamation:
+            return QMessageBox::Warning;
+        case common::Icon::Critical:
+            return QMessageBox::Critical;
+        case common::Icon::Question:
+            return QMessageBox::Question;
+        case common::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }

@@ -44,8 +44,7 @@ QVariant TableModel::data(const QModelIndex& index, int role) const {
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignCenter);
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal)
-        return qs(table_.text(0, labelsAsData_ ? 0 : section + 1));
+    if (orientation == Qt::Horizontal) return qs(table_.text(0, labelsAsData_ ? 0 : section + 1));
     if (labelsAsData_) return {};
     return qs(table_.text(section + 1, 0));
 }

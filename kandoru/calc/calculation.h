@@ -10,7 +10,8 @@ namespace kandoru {
 // The format warning shown by every command that needs the format data.
 inline constexpr const char* kFormatWarningTitle = "縦断図書式ファイル";
 inline constexpr const char* kFormatWarningText =
-    "縦断図書式ファイルを読み込んでください。\r\n\r\n縦断図の書式の窓をダブルクリックしてください。";
+    "縦断図書式ファイルを読み込んでください。\r\n\r\n縦断図の書式の窓をダブルクリックしてください"
+    "。";
 
 // Shows the format warning and switches to tab 0.
 void formatWarning(Document& doc, common::Ui& ui);

@@ -1,8 +1,8 @@
 // Cell reading and writing of the calculations, with the finiteness guard.
 #include "kandoru/calc/cell_values.h"
 
-#include <cfloat>
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -173,7 +173,8 @@ void sortRowsByValue(common::Table& t, int first, int last, int c) {
     for (const auto& k : keys) rows.push_back(t.row(k.second));
     for (size_t i = 0; i < rows.size(); ++i)
         for (int col = 1; col < t.cols(); ++col)
-            t.setText(first + static_cast<int>(i), col, std::move(rows[i][static_cast<size_t>(col)]));
+            t.setText(first + static_cast<int>(i), col,
+                      std::move(rows[i][static_cast<size_t>(col)]));
     t.relabel();
 }
 

@@ -70,8 +70,7 @@ std::vector<size_t> stableOrder(const std::vector<double>& keys);
 // Writes rows (each cols() texts, index 0 unused) into data rows 1.. of a table that its
 // heading routine has just cleared and labelled, in stable ascending order of the number
 // in column c. Returns, for each written row from row 1 on, the index in rows it came from.
-std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows,
-                                    int c);
+std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table::Row>& rows, int c);
 
 // Where the change points of each route stand on the chain: for every route number of the
 // change-point table (rows down to the first blank route number), the distance of the
@@ -79,7 +78,7 @@ std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table:
 // scan ending after the outlet's row. A change point's distance is its own distance plus
 // that start.
 class ChangePointStarts {
-  public:
+public:
     template <class Label, class Distance>
     ChangePointStarts(const Document& doc, size_t count, Label label, Distance distance)
         : cps_(doc.fgrid4) {
@@ -96,7 +95,7 @@ class ChangePointStarts {
     // The start of change-point row c's route, 0 when no row carries its label.
     float start(int c) const;
 
-  private:
+private:
     const common::Table& cps_;
     std::unordered_map<std::string_view, std::optional<float>> starts_;
 };

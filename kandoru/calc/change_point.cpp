@@ -134,10 +134,18 @@ void designOnWorkTable(Document& doc, const std::vector<int>& workRow, int split
         const float gl0 = ground ? *ground : cellFloat(doc, w, r, 4);
         const float gl1 = cellFloat(doc, w, n, 4);
         ground = gl1;
-        const SplitCells cells{&w, r, 7, 8, j > 1 ? workRow[static_cast<size_t>(j - 1)] : 0, 8,
-                               gl0, gl1,
+        const SplitCells cells{&w,
+                               r,
+                               7,
+                               8,
+                               j > 1 ? workRow[static_cast<size_t>(j - 1)] : 0,
+                               8,
+                               gl0,
+                               gl1,
                                dn - dr,  // float
-                               g, isFixed(w.text(r, 13)), isFixed(w.text(r, 14))};
+                               g,
+                               isFixed(w.text(r, 13)),
+                               isFixed(w.text(r, 14))};
         const Inverts designed = designSplit(doc, s, cells, sec, previousHeight, /*first=*/j == 1);
         float start = designed.start, end = designed.end;
 

@@ -77,10 +77,10 @@ Inverts designSplit(const Document& doc, const ProfileSettings& s, const SplitCe
 
     // Crown and cover rules: a size change joins the crowns, never above the minimum cover.
     auto crownAndCover = [&] {
-        if (start() + D > previousEnd() + previousHeight)                      // float sums
+        if (start() + D > previousEnd() + previousHeight)                         // float sums
             setStart(RoundToDigits(previousEnd() + previousHeight - D, digits));  // float
-        if (s.minCover > gl0 - start() - D - tT)                               // float vs double
-            setStart(RoundToDigits(gl0 - s.minCover - D - tT, digits));         // double
+        if (s.minCover > gl0 - start() - D - tT)                                  // float vs double
+            setStart(RoundToDigits(gl0 - s.minCover - D - tT, digits));           // double
     };
 
     if (sp.startFixed || sp.endFixed) {
@@ -92,7 +92,7 @@ Inverts designSplit(const Document& doc, const ProfileSettings& s, const SplitCe
     const float slope = g / 1000;  // float
     if ((gl0 - gl1) / L >= slope) {
         // The ground falls at least as steeply as the pipe: the downstream end governs.
-        setEnd(gl1 - s.minCover - D - tT);  // double, not rounded
+        setEnd(gl1 - s.minCover - D - tT);                      // double, not rounded
         setStart(RoundToDigits(end() + L * g / 1000, digits));  // float
         if (s.hinterland != 0 && s.hinterland < start()) {
             setStart(RoundToDigits(s.hinterland, digits));  // double
@@ -109,8 +109,7 @@ Inverts designSplit(const Document& doc, const ProfileSettings& s, const SplitCe
 
     // The ground falls less steeply than the pipe, or rises: the upstream end governs.
     setStart(RoundToDigits(gl0 - s.minCover - D - tT, digits));  // double
-    if (s.hinterland != 0 && s.hinterland < start())
-        setStart(RoundToDigits(s.hinterland, digits));
+    if (s.hinterland != 0 && s.hinterland < start()) setStart(RoundToDigits(s.hinterland, digits));
     if (!first) {
         if (previousEnd() < start())
             setStart(RoundToDigits(previousEnd() - s.dropMm / 1000, digits));  // double
@@ -186,9 +185,18 @@ int mainPass(Document& doc, common::Ui& ui) {
         const float gl0 = ground ? *ground : cellFloat(doc, sp, i, 3);
         const float gl1 = cellFloat(doc, sp, i + 1, 3);
         ground = gl1;
-        const SplitCells cells{&sp, i, 6, 7, i - 1, 7, gl0, gl1,
-                               cellFloat(doc, sp, i, 2), cellFloat(doc, sp, i, 5),
-                               isFixed(doc.startMark(i)), isFixed(doc.endMark(i))};
+        const SplitCells cells{&sp,
+                               i,
+                               6,
+                               7,
+                               i - 1,
+                               7,
+                               gl0,
+                               gl1,
+                               cellFloat(doc, sp, i, 2),
+                               cellFloat(doc, sp, i, 5),
+                               isFixed(doc.startMark(i)),
+                               isFixed(doc.endMark(i))};
         const Inverts inv = designSplit(doc, s, cells, sec, previousHeight, /*first=*/i == 1);
         // Covers from the inverts as they now stand.
         const float D = sec.height, tT = sec.top;

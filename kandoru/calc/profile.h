@@ -27,7 +27,7 @@ struct Section {
 // The code names of the format's circular and box section tables, each list ending at its
 // first blank code name. The last entry of a name wins, a box entry over a circular one.
 class SectionTable {
-  public:
+public:
     explicit SectionTable(const Document& doc);
     bool known(const std::string& code) const { return entries_.count(code) > 0; }
     // The section of a known code, its cells read at its first lookup (the format data do
@@ -35,7 +35,7 @@ class SectionTable {
     // finds nothing leaves the values it held.
     Section lookup(const std::string& code, const Section& previous) const;
 
-  private:
+private:
     struct Entry {
         const common::Table* table;
         int row;
@@ -59,8 +59,8 @@ struct ProfileSettings {
 struct SplitCells {
     common::Table* table;
     int row;
-    int startCol, endCol;     // start and end invert
-    int prevRow, prevEndCol;  // the previous split's end invert (prevRow 0: none)
+    int startCol, endCol;          // start and end invert
+    int prevRow, prevEndCol;       // the previous split's end invert (prevRow 0: none)
     float groundStart, groundEnd;  // GL0, GL1
     float length;                  // L, m
     float gradient;                // g, per mille

@@ -31,9 +31,7 @@ bool selected(const common::Table& t, common::Ui& ui, const char* warning) {
     return false;
 }
 
-void parkCurrentRow(common::Table& t) {
-    t.setCurrentRow(t.dataRows());
-}
+void parkCurrentRow(common::Table& t) { t.setCurrentRow(t.dataRows()); }
 
 // Pipe size (m) of code in a section table: the size column of the last row whose code
 // name matches, scanning down to the first empty code name. nullopt when no row matches;

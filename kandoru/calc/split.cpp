@@ -38,8 +38,9 @@ bool blankRowCheck(const Document& doc, common::Ui& ui) {
         if (routes.text(r, 1).empty()) {
             blankSeen = true;
         } else if (blankSeen) {
-            ui.message(Icon::Exclamation, "データエラー",
-                       "データの途中に、空白行があるので計算出来ません。空白行を削除してください。");
+            ui.message(
+                Icon::Exclamation, "データエラー",
+                "データの途中に、空白行があるので計算出来ません。空白行を削除してください。");
             return false;
         }
     }
@@ -86,7 +87,8 @@ bool changePointChecks(Document& doc, common::Ui& ui) {
         if (cps.text(r, 1).empty() || cps.text(r, 2) != "0.000") continue;
         ui.message(Icon::Critical, "距離入力エラー",
                    "地盤変化点データの　" + rowText(r) +
-                       "　行目の距離は ０m 以上にしてください。\r\n地盤変化点に人孔がある場合は入力不要です。");
+                       "　行目の距離は ０m "
+                       "以上にしてください。\r\n地盤変化点に人孔がある場合は入力不要です。");
         return false;
     }
 
@@ -144,14 +146,16 @@ bool sizeChecks(const Document& doc, common::Ui& ui) {
         const double count = common::val(p.count);
         const int n = splitCount(p.count);
         if (!common::hasNumber(p.count) || n < 1 || count < n) {
-            ui.message(Icon::Critical, "分割数入力エラー",
-                       "路線基本データの　" + rowText(p.row) + "　行目の分割数が正しくありません。");
+            ui.message(
+                Icon::Critical, "分割数入力エラー",
+                "路線基本データの　" + rowText(p.row) + "　行目の分割数が正しくありません。");
             return false;
         }
         total += splitCount(p.count);
     }
     if (total > kMaxRows) {
-        ui.message(Icon::Critical, "データエラー", "分割数の合計が1000行を超えるため計算出来ません。");
+        ui.message(Icon::Critical, "データエラー",
+                   "分割数の合計が1000行を超えるため計算出来ません。");
         return false;
     }
 
@@ -159,7 +163,8 @@ bool sizeChecks(const Document& doc, common::Ui& ui) {
     // to the first blank label (rows below the generated ones keep their labels).
     const auto& split = doc.fgrid2;
     std::vector<char> labelled(static_cast<size_t>(kMaxRows) + 2, 0);
-    for (int r = 1; r <= kMaxRows; ++r) labelled[static_cast<size_t>(r)] = !split.text(r, 1).empty();
+    for (int r = 1; r <= kMaxRows; ++r)
+        labelled[static_cast<size_t>(r)] = !split.text(r, 1).empty();
     int counter = 0;
     for (const auto& p : plan) {
         const int n = splitCount(p.count);
@@ -318,7 +323,8 @@ bool CopySet(Document& doc, common::Ui& ui) {
                        "路線長 (" + rowText(r) + "行" + ") を入力してください。");
             // The table as far as it was built.
             for (int w = 1; w <= static_cast<int>(rows.size()); ++w)
-                for (size_t c = 1; c < width; ++c) f8.setText(w, static_cast<int>(c), rows[static_cast<size_t>(w - 1)][c]);
+                for (size_t c = 1; c < width; ++c)
+                    f8.setText(w, static_cast<int>(c), rows[static_cast<size_t>(w - 1)][c]);
             return false;
         }
         row(r)[1] = routes.text(r, 1);
@@ -359,8 +365,7 @@ bool CopySet(Document& doc, common::Ui& ui) {
         const float length = cellFloat(doc, f8, u, 2);
         if (length == 0) continue;
         // float throughout: (ground difference / length) * 100
-        float gradient =
-            (cellFloat(doc, f8, u + 1, 4) - cellFloat(doc, f8, u, 4)) / length * 100;
+        float gradient = (cellFloat(doc, f8, u + 1, 4) - cellFloat(doc, f8, u, 4)) / length * 100;
         putValue(doc, f8, u + 1, 5, RoundToDigits(gradient, gradientDigits));
     }
 
@@ -405,7 +410,8 @@ void buildFGrid5(Document& doc) {
     std::vector<std::string> changePointDistance(static_cast<size_t>(changePoints));
     for (int c = 1; c <= changePoints; ++c) {
         const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
-        changePointDistance[static_cast<size_t>(c - 1)] = valueText(doc, f5, points + c, 2, distance);
+        changePointDistance[static_cast<size_t>(c - 1)] =
+            valueText(doc, f5, points + c, 2, distance);
     }
     std::vector<double> keys(static_cast<size_t>(points + changePoints));
     for (int s = 1; s <= points; ++s) keys[static_cast<size_t>(s - 1)] = common::val(f7.text(s, 3));

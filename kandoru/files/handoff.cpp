@@ -13,7 +13,8 @@ namespace {
 // A format table row by row, column by column, one quoted text per line.
 void writeCells(std::vector<std::string>& out, const common::Table& t) {
     for (int r = 1; r <= t.dataRows(); ++r)
-        for (int c = 1; c <= t.dataCols(); ++c) out.push_back(common::RecordWriter().text(t.text(r, c)).str());
+        for (int c = 1; c <= t.dataCols(); ++c)
+            out.push_back(common::RecordWriter().text(t.text(r, c)).str());
 }
 
 }  // namespace

@@ -23,9 +23,7 @@ constexpr int kMarkStart = kManholeStart + kManholeRows;
 constexpr int kSettingsStart = kMarkStart + kSplitRows;
 
 // A mark as stored: "10" for a fixed value, "0" for anything else.
-std::string markText(const std::string& field) {
-    return common::val(field) == 10 ? "10" : "0";
-}
+std::string markText(const std::string& field) { return common::val(field) == 10 ? "10" : "0"; }
 
 }  // namespace
 
@@ -124,7 +122,8 @@ void readOsa(Document& doc, std::string_view bytes) {
         }
 
     readTableRecords(lines, kRouteStart, kRouteRows, doc.fgrid1, 4);
-    readTableRecords(lines, kSplitStart, kSplitRows, doc.fgrid2, kSplitCols);  // the empty tail is ignored
+    readTableRecords(lines, kSplitStart, kSplitRows, doc.fgrid2,
+                     kSplitCols);  // the empty tail is ignored
     readTableRecords(lines, kPointStart, kPointRows, doc.fgrid4, 4);
     readTableRecords(lines, kManholeStart, kManholeRows, doc.fgrid3, 4);
 

@@ -29,7 +29,7 @@ namespace kandoru::shell {
 class ProfileTabs;
 
 class MainWindow : public QMainWindow {
-  public:
+public:
     // ui: the dialogs the commands use; null gives the Qt dialogs.
     explicit MainWindow(common::Ui* ui = nullptr);
     ~MainWindow() override;
@@ -56,10 +56,10 @@ class MainWindow : public QMainWindow {
     gui::GridView* grid(int n) const;          // 1..8; 0 for the pipe code list
     gui::CellEditor* cellEditor(int n) const;  // 1..4
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     struct Fields {
         QLineEdit* projectName = nullptr;
         QLineEdit* formatField = nullptr;

@@ -11,8 +11,6 @@ QString manualFile() {
     return QDir(gui::programFolder()).filePath(QStringLiteral("manual/index.html"));
 }
 
-QUrl manualUrl() {
-    return QUrl::fromLocalFile(manualFile());
-}
+QUrl manualUrl() { return QUrl::fromLocalFile(manualFile()); }
 
 }  // namespace kandoru::shell

@@ -8,7 +8,7 @@
 namespace kandoru::shell {
 
 class ProfileTabs : public QTabWidget {
-  public:
+public:
     explicit ProfileTabs(QWidget* parent = nullptr);
 
     // Called with the tab the user asks for; the owner decides and calls show().
@@ -17,11 +17,11 @@ class ProfileTabs : public QTabWidget {
     void show(int tab) { setCurrentIndex(tab); }
     QTabBar* bar() const { return tabBar(); }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+private:
     void request(int tab);
 };
 

@@ -21,18 +21,18 @@ namespace {
 
 // Turns a double-click on a widget into a call.
 class DoubleClick : public QObject {
-  public:
+public:
     DoubleClick(QObject* parent, std::function<void()> action)
         : QObject(parent), action_(std::move(action)) {}
 
-  protected:
+protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonDblClick) return false;
         action_();
         return true;
     }
 
-  private:
+private:
     std::function<void()> action_;
 };
 

@@ -16,9 +16,7 @@
 
 namespace kandoru::shell {
 
-QString versionText() {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QStringLiteral(KANDORU_VERSION);
-}
+QString versionText() { return QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QStringLiteral(KANDORU_VERSION); }
 
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");

@@ -10,7 +10,7 @@ namespace kandoru::shell {
 QString versionText();
 
 class VersionDialog : public QDialog {
-  public:
+public:
     explicit VersionDialog(QWidget* parent);
 };
 

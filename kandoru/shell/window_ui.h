@@ -10,7 +10,7 @@
 namespace kandoru::shell {
 
 class WindowUi : public common::Ui {
-  public:
+public:
     WindowUi(common::Ui& inner, std::function<void(int)> showTab)
         : inner_(inner), showTab_(std::move(showTab)) {}
 
@@ -37,7 +37,7 @@ class WindowUi : public common::Ui {
     void beep() override { inner_.beep(); }
     void setClipboard(const std::string& text) override { inner_.setClipboard(text); }
 
-  private:
+private:
     common::Ui& inner_;
     std::function<void(int)> showTab_;
 };

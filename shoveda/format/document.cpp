@@ -90,9 +90,7 @@ void FormatDocument::markSaved(std::vector<std::string> lines) {
     savedLines_ = std::move(lines);
 }
 
-bool FormatDocument::changedSinceSave() const {
-    return !saved_ || osbLines(*this) != savedLines_;
-}
+bool FormatDocument::changedSinceSave() const { return !saved_ || osbLines(*this) != savedLines_; }
 
 void FGrid9midasi(FormatDocument& doc) {
     doc.fgrid9.setHeadings({"コード名", "直径ｍ", "管厚ｍ", "掘削高ｍ"});

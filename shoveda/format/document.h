@@ -60,7 +60,7 @@ struct SheetSize {
 std::optional<SheetSize> sheetSize(std::string_view standard);
 
 class FormatDocument {
-  public:
+public:
     FormatDocument();  // the start-up state of the window
 
     common::Table fgrid9{kTableRows, 4};   // circular sections: code, diameter, wall, excavation
@@ -93,7 +93,7 @@ class FormatDocument {
     // True unless the document still equals what the last successful write wrote.
     bool changedSinceSave() const;
 
-  private:
+private:
     std::array<std::string, kItemCount + 1> texts_;  // index = item number
     std::array<bool, kItemCount + 1> flags_{};
     bool saved_ = false;

@@ -9,13 +9,13 @@
 namespace shoveda {
 
 class BandSketch : public QWidget {
-  public:
+public:
     explicit BandSketch(QWidget* parent = nullptr);
 
     // Places the field (with its unit) of settings item 12 to 24 at its part of the sketch.
     void place(int item, QWidget* field);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -42,9 +42,7 @@ QLabel* label(const QString& text, QWidget* parent = nullptr) {
     return l;
 }
 
-QGroupBox* frame(const QString& caption) {
-    return new QGroupBox(caption);
-}
+QGroupBox* frame(const QString& caption) { return new QGroupBox(caption); }
 
 // The note beside the band sketch: one label whose sentences are separated by runs of
 // full-width spaces, each run long enough to carry the next sentence to a new line of a
@@ -607,13 +605,9 @@ void MainWindow::exportData() {
     exportSections(doc_, *ui_);
 }
 
-void MainWindow::insertRow(int n) {
-    rowOperation(n, &insertTableRow);
-}
+void MainWindow::insertRow(int n) { rowOperation(n, &insertTableRow); }
 
-void MainWindow::deleteRow(int n) {
-    rowOperation(n, &deleteTableRow);
-}
+void MainWindow::deleteRow(int n) { rowOperation(n, &deleteTableRow); }
 
 void MainWindow::rowOperation(int n, bool (*operation)(common::Table&, common::Ui&)) {
     gui::GridView* g = grid(n);

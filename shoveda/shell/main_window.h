@@ -27,7 +27,7 @@ namespace shoveda {
 class BandSketch;
 
 class MainWindow : public QMainWindow {
-  public:
+public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -46,10 +46,10 @@ class MainWindow : public QMainWindow {
     // Shows the document in every field and table (after Open).
     void showDocument();
 
-  protected:
+protected:
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     QWidget* buildDrawingTab1();
     QWidget* buildDrawingTab2();
     QWidget* buildSectionTab();

@@ -81,12 +81,12 @@ TEST(GesuiCalc, MessagesGoToStandardErrorAndSetTheExitStatus) {
     TempDir dir;
     std::string err;
     // Pipe codes that the format file does not know.
-    EXPECT_EQ(gesui(dir,
-                    "calc " + quoted(testData("kandoru/osa_full.osa")) + " " +
-                        quoted(examplesDir() / "standard.osb") + " --tables " +
-                        quoted(dir / "t.tsv"),
-                    &err),
-              1);
+    EXPECT_EQ(
+        gesui(dir,
+              "calc " + quoted(testData("kandoru/osa_full.osa")) + " " +
+                  quoted(examplesDir() / "standard.osb") + " --tables " + quoted(dir / "t.tsv"),
+              &err),
+        1);
     EXPECT_EQ(err, "管記号エラー: 管記号の　1　行目のコード名は登録されていません。\n");
     EXPECT_TRUE(common::readFileBytes(dir / "t.tsv"));  // written all the same
 
@@ -94,9 +94,11 @@ TEST(GesuiCalc, MessagesGoToStandardErrorAndSetTheExitStatus) {
     kandoru::Document doc;
     doc.settings.formatField = "standard.osb";
     ASSERT_TRUE(kandoru::FileSave2(doc, dir / "empty.osa"));
-    EXPECT_EQ(gesui(dir, "calc " + quoted(dir / "empty.osa") + " " + quoted(examplesDir() / "standard.osb"),
-                    &err),
-              1);
+    EXPECT_EQ(
+        gesui(dir,
+              "calc " + quoted(dir / "empty.osa") + " " + quoted(examplesDir() / "standard.osb"),
+              &err),
+        1);
     EXPECT_EQ(err, "最小土被りエラー: 最小土被りが未入力です。\n");
 }
 
@@ -106,8 +108,9 @@ TEST(GesuiCalc, BadArgumentsAndUnreadableInputsExitTwo) {
     const auto format = quoted(examplesDir() / "standard.osb");
     EXPECT_EQ(gesui(dir, "calc " + quoted(dir / "missing.osa") + " " + format, &err), 2);
     EXPECT_NE(err.find("missing.osa"), std::string::npos) << err;
-    EXPECT_EQ(gesui(dir, "calc " + quoted(examplesDir() / "three_routes.osa") + " " +
-                             quoted(dir / "missing.osb"),
+    EXPECT_EQ(gesui(dir,
+                    "calc " + quoted(examplesDir() / "three_routes.osa") + " " +
+                        quoted(dir / "missing.osb"),
                     &err),
               2);
     EXPECT_NE(err.find("missing.osb"), std::string::npos) << err;
@@ -117,8 +120,9 @@ TEST(GesuiCalc, BadArgumentsAndUnreadableInputsExitTwo) {
     const auto helpFile = dir / "help.txt";
     EXPECT_EQ(gesui(dir, "--help >'" + helpFile.string() + "'", &err), 0);
     const std::string help = common::readFileBytes(helpFile).value_or("");
-    for (const char* part : {"gesui calc PROFILE.osa FORMAT.osb [--tables OUT.tsv] [--save OUT.osa]",
-                             "FGridN<TAB>row<TAB>column 1", "--save OUT.osa saves", "Exit status"})
+    for (const char* part :
+         {"gesui calc PROFILE.osa FORMAT.osb [--tables OUT.tsv] [--save OUT.osa]",
+          "FGridN<TAB>row<TAB>column 1", "--save OUT.osa saves", "Exit status"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
     // An output that cannot be written is reported.
     EXPECT_EQ(gesui(dir,

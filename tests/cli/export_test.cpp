@@ -21,9 +21,7 @@ int gesui(const std::filesystem::path& home, const std::string& args, std::strin
     return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
 }
 
-std::string quoted(const std::filesystem::path& p) {
-    return "'" + p.string() + "'";
-}
+std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
 }  // namespace
 

@@ -26,9 +26,9 @@ TEST(DecideOpen, DeleteOpensEmptyAndOtherControlsOpenNothing) {
     auto del = decideOpen(kCodeBackspace, "12.500");
     EXPECT_TRUE(del.open);
     EXPECT_EQ(del.text, "");
-    EXPECT_FALSE(decideOpen(9, "x").open);    // Tab
-    EXPECT_FALSE(decideOpen(27, "x").open);   // Escape
-    EXPECT_FALSE(decideOpen(1, "x").open);    // Ctrl+A
+    EXPECT_FALSE(decideOpen(9, "x").open);   // Tab
+    EXPECT_FALSE(decideOpen(27, "x").open);  // Escape
+    EXPECT_FALSE(decideOpen(1, "x").open);   // Ctrl+A
     EXPECT_FALSE(decideOpen(127, "x").open);
 }
 

@@ -19,7 +19,7 @@ TEST(Val, TakesTheLeadingNumericPrefix) {
     EXPECT_EQ(val("+7"), 7.0);
     EXPECT_EQ(val("1.2.3"), 1.2);
     EXPECT_EQ(val("2e3x"), 2000.0);
-    EXPECT_EQ(val("2e"), 2.0);   // an exponent without digits is not part of the number
+    EXPECT_EQ(val("2e"), 2.0);  // an exponent without digits is not part of the number
     EXPECT_EQ(val("2e+"), 2.0);
     EXPECT_EQ(val("1.5E-2"), 0.015);
 }
@@ -50,10 +50,11 @@ TEST(Val, FloatReadingRoundsOnceFromTheDecimal) {
 TEST(Val, QuickReadingsAgreeWithTheLibrary) {
     // Cell texts of every length around the limits of the one-pass readings: the value
     // must be the correctly rounded one in both precisions.
-    for (const char* t : {"0.000", "-0.000", "12.345", "-8.525", "16777.216", "16777.217",
-                          "-16777.215", "99999.999", "123456789.123", "1234567890.123",
-                          "9007199254740.993", "0.1", "30.3", "1.0000001", "000000000000000000001.5",
-                          "12345678901234567890", "4503599627370497.5", "0.30000000000000004"}) {
+    for (const char* t :
+         {"0.000", "-0.000", "12.345", "-8.525", "16777.216", "16777.217", "-16777.215",
+          "99999.999", "123456789.123", "1234567890.123", "9007199254740.993", "0.1", "30.3",
+          "1.0000001", "000000000000000000001.5", "12345678901234567890", "4503599627370497.5",
+          "0.30000000000000004"}) {
         EXPECT_EQ(common::valFloat(t), std::strtof(t, nullptr)) << t;
         EXPECT_EQ(val(t), std::strtod(t, nullptr)) << t;
     }

@@ -115,7 +115,8 @@ TEST(EndToEnd, ASecondDrawingProgramIsRefusedWhileOneRuns) {
     ProgramRun r = runZumenko(home.path(), "auto");
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("Zumenko: すでに「Zumenko」は起動されています。"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Zumenko: すでに「Zumenko」は起動されています。"), std::string::npos)
+        << r.err;
     EXPECT_FALSE(std::filesystem::exists(home / "JTemp.txt"));
 }
 
@@ -124,7 +125,8 @@ TEST(EndToEnd, WithoutAHandoffFileTheDrawingProgramSaysSoAndEnds) {
     ProgramRun r = runZumenko(home.path(), "auto");
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("作図データ: 作図データを読み込めませんでした。 " + (home / "XTemp.txt").string()),
+    EXPECT_NE(r.err.find("作図データ: 作図データを読み込めませんでした。 " +
+                         (home / "XTemp.txt").string()),
               std::string::npos)
         << r.err;
     EXPECT_FALSE(std::filesystem::exists(home / "JTemp.txt"));

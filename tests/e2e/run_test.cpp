@@ -79,8 +79,9 @@ TEST(GesuiRun, WritesTheHandoffFileAndTheAutomaticDrawingAndSummarizes) {
 
 TEST(GesuiRun, AProfileThatCannotBeReadWritesNothing) {
     testing_support::TempDir dir;
-    GesuiRun r = gesui({"run", arg(dir / "missing.osa"),
-                        arg(testing_support::examplesDir() / "standard.osb"), "-o", arg(dir.path())});
+    GesuiRun r =
+        gesui({"run", arg(dir / "missing.osa"),
+               arg(testing_support::examplesDir() / "standard.osb"), "-o", arg(dir.path())});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("missing.osa"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "XTemp.txt"));

@@ -158,10 +158,11 @@ TEST_F(DrawingWindowTest, StartButtonDeliversTheLayoutDirectedScriptAndEnds) {
     type("Text2", "4");
     type("Text4", "7.5");
     click("Command1");
-    EXPECT_EQ(ui.onlyMessage(),
-              (ShownMessage{common::Icon::Information, "作図手順",
-                            "作図コマンドがクリップボードにコピーされました。AutoCADをアクティブに"
-                            "しコマンドラインにマウスの右クリックで貼り付けると作図が開始されます。"}));
+    EXPECT_EQ(
+        ui.onlyMessage(),
+        (ShownMessage{common::Icon::Information, "作図手順",
+                      "作図コマンドがクリップボードにコピーされました。AutoCADをアクティブに"
+                      "しコマンドラインにマウスの右クリックで貼り付けると作図が開始されます。"}));
     zumenko::DrawOptions opt;
     opt.startNo = 2;
     opt.endNo = 4;
@@ -215,9 +216,9 @@ TEST_F(DrawingWindowTest, ALayoutFieldWithoutANumberIsReportedAndNothingIsDrawn)
 TEST_F(DrawingWindowTest, AScriptThatCannotBeWrittenIsReportedAndTheWindowStays) {
     window->scriptPath = dir / "gone" / "JTemp.txt";
     click("Command2");
-    EXPECT_EQ(ui.onlyMessage(),
-              (ShownMessage{common::Icon::Critical, "作図データ",
-                            "作図コマンドを書き込めませんでした。\r\n" + window->scriptPath.string()}));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{common::Icon::Critical, "作図データ",
+                                              "作図コマンドを書き込めませんでした。\r\n" +
+                                                  window->scriptPath.string()}));
     EXPECT_TRUE(ui.clipboard.empty());
     EXPECT_TRUE(ends.empty());
     EXPECT_TRUE(window->isVisible());

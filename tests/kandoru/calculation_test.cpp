@@ -34,7 +34,8 @@ TEST(CalculationGate, ChecksFormatCoverAndDropInThatOrder) {
     doc.settings.hinterland = "";
     const std::vector<ShownMessage> expected = {
         {Icon::Exclamation, "縦断図書式ファイル",
-         "縦断図書式ファイルを読み込んでください。\r\n\r\n縦断図の書式の窓をダブルクリックしてください。"},
+         "縦断図書式ファイルを読み込んでください。\r\n\r\n縦断図の書式の窓をダブルクリックしてくだ"
+         "さい。"},
         {Icon::Exclamation, "最小土被りエラー", "最小土被りが未入力です。"},
         {Icon::Exclamation, "人孔内の落差エラー", "人孔内の落差が未入力です。"}};
     for (int step = 0; step < 3; ++step) {

@@ -62,7 +62,7 @@ TEST(Judanhenka, SufficientCoverAndTypedInvertsLeaveTheSplit) {
         EXPECT_EQ(doc.fgrid6.text(2, 7), "8.425");
         EXPECT_EQ(rowCells(doc.fgrid2, 1, 6, 7), (Cells{"8.525", "8.325"}));
     }
-    {   // A typed start stands; the change point gets its invert from that line.
+    {  // A typed start stands; the change point gets its invert from that line.
         Document doc = twoRoutes();
         fill(doc.fgrid4, {{"1", "20.000", "9.400", "1.000"}});
         doc.fgrid2.setText(1, 6, "8.525");

@@ -93,9 +93,9 @@ TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     EXPECT_FALSE(kandoru::openCommand(doc, ui));
     EXPECT_FALSE(kandoru::openCommand(doc, ui));
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0], (ShownMessage{Icon::Critical, "読み込みエラー",
-                                            "ファイルを開けませんでした。\r\n" +
-                                                (dir / "gone.osa").string()}));
+    EXPECT_EQ(ui.messages[0],
+              (ShownMessage{Icon::Critical, "読み込みエラー",
+                            "ファイルを開けませんでした。\r\n" + (dir / "gone.osa").string()}));
     EXPECT_EQ(doc.fgrid1.text(1, 1), "1");
     EXPECT_EQ(doc.fgrid3.text(1, 2), "No.1");
     EXPECT_TRUE(doc.filePath.empty());
@@ -162,10 +162,11 @@ TEST(SaveCommands, FailedWriteIsReportedSetsNoFlagAndKeepsTheOldFile) {
     doc.settings.projectName = "🙂";  // no Shift_JIS form
     EXPECT_FALSE(kandoru::saveCommand(doc, ui));
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages.back().text,
-              "ファイルを保存できませんでした。\r\n" + kandoru::pathText(doc.filePath) +
-                  "\r\n\r\nShift_JIS で保存できない文字「🙂」が含まれています。"
-                  "その文字を書き換えてから保存してください。");
+    EXPECT_EQ(
+        ui.messages.back().text,
+        "ファイルを保存できませんでした。\r\n" + kandoru::pathText(doc.filePath) +
+            "\r\n\r\nShift_JIS で保存できない文字「🙂」が含まれています。"
+            "その文字を書き換えてから保存してください。");
     EXPECT_EQ(common::readFileBytes(doc.filePath), before);
     EXPECT_FALSE(doc.savedOnce);
 }

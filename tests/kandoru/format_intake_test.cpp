@@ -66,8 +66,9 @@ TEST(FormatIntake, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     const auto missing = testData("kandoru/no_such_file.osb");
     ui.openFiles.push_back(missing);
     EXPECT_FALSE(kandoru::formatIntake(doc, ui));
-    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "読み込みエラー",
-                                              "ファイルを開けませんでした。\r\n" + missing.string()}));
+    EXPECT_EQ(ui.onlyMessage(),
+              (ShownMessage{Icon::Critical, "読み込みエラー",
+                            "ファイルを開けませんでした。\r\n" + missing.string()}));
     EXPECT_EQ(doc.format.circular.text(1, 1), "φ200");
     EXPECT_EQ(doc.settings.formatField, "format_twelve.osb");
 }

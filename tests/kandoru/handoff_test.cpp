@@ -120,7 +120,8 @@ TEST(DrawingHandoff, ReportsAFileThatCannotBeWrittenAndStartsNothing) {
     kandoru::drawingHandoff(doc, ui);
     const auto& m = ui.onlyMessage();
     EXPECT_EQ(m.icon, common::Icon::Critical);
-    EXPECT_EQ(m.text, "作図データを書き込めませんでした。\r\n" + (dir / "gone" / "XTemp.txt").string());
+    EXPECT_EQ(m.text,
+              "作図データを書き込めませんでした。\r\n" + (dir / "gone" / "XTemp.txt").string());
     EXPECT_TRUE(ui.programsStarted.empty());
 }
 
@@ -131,7 +132,8 @@ TEST(DrawingHandoff, ReportsADrawingProgramThatDoesNotStart) {
     FakeUi ui;
     ui.startSucceeds = false;
     kandoru::drawingHandoff(doc, ui);
-    EXPECT_EQ(ui.onlyMessage(), (testing_support::ShownMessage{common::Icon::Critical, "作図レイアウト",
-                                                               "「Zumenko」を起動できませんでした。"}));
+    EXPECT_EQ(ui.onlyMessage(),
+              (testing_support::ShownMessage{common::Icon::Critical, "作図レイアウト",
+                                             "「Zumenko」を起動できませんでした。"}));
     EXPECT_TRUE(std::filesystem::exists(dir / "XTemp.txt"));
 }

@@ -87,19 +87,23 @@ TEST(Hokan, LengthsAddUpToTheMillimetre) {
     Document doc;
     calc_testing::outletAndSettings(doc);
     // 3 x 10.100 is 30.300001 in single precision, 30.300 is 30.299999.
-    fill(doc.fgrid1, {{"1", "30.300", "3", "10.000"}, {"2", "20.000", "2", "9.000"},
+    fill(doc.fgrid1, {{"1", "30.300", "3", "10.000"},
+                      {"2", "20.000", "2", "9.000"},
                       {"3", "5.000", "2", "9.000"}});
-    fill(doc.fgrid2, {{"1", "10.100", ""}, {"1-1", "10.100", ""}, {"1-2", "10.100", ""},
-                      {"2", "10.000", ""}, {"2-1", "10.001", "8.000"}, {"3", "5.000", "7.000"},
+    fill(doc.fgrid2, {{"1", "10.100", ""},
+                      {"1-1", "10.100", ""},
+                      {"1-2", "10.100", ""},
+                      {"2", "10.000", ""},
+                      {"2-1", "10.001", "8.000"},
+                      {"3", "5.000", "7.000"},
                       {"3-1", "1.000", "6.000"}});
     FakeUi ui;
     ground(doc, ui);
     // Every route that does not add up is named; the levels stay as they were.
-    EXPECT_EQ(ui.messages,
-              (std::vector<ShownMessage>{
-                  {Icon::Critical, "路線距離エラー",
-                   "路線番号 2 の路線合計が、路線ﾃﾞｰﾀの路線長と合致しません。"},
-                  {Icon::Critical, "路線距離エラー",
-                   "路線番号 3 の路線合計が、路線ﾃﾞｰﾀの路線長と合致しません。"}}));
+    EXPECT_EQ(ui.messages, (std::vector<ShownMessage>{
+                               {Icon::Critical, "路線距離エラー",
+                                "路線番号 2 の路線合計が、路線ﾃﾞｰﾀの路線長と合致しません。"},
+                               {Icon::Critical, "路線距離エラー",
+                                "路線番号 3 の路線合計が、路線ﾃﾞｰﾀの路線長と合致しません。"}}));
     EXPECT_EQ(column(doc.fgrid2, 3, 5, 7), (Cells{"8.000", "7.000", "6.000"}));
 }

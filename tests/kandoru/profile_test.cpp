@@ -17,7 +17,8 @@ namespace {
 // Routes of 40 m in one split each at the given ground levels, into the outlet 9 at
 // outletGround; every split with the pipe and gradient given.
 Document profile(const std::vector<std::string>& grounds, const std::vector<std::string>& pipes,
-                 const std::string& outletGround = "10.000", const std::string& gradient = "5.000") {
+                 const std::string& outletGround = "10.000",
+                 const std::string& gradient = "5.000") {
     Document doc;
     calc_testing::loadSections(doc);
     calc_testing::outletAndSettings(doc);
@@ -91,14 +92,14 @@ TEST(Judancalc, FollowingSplitDropsInTheManholeAndJoinsCrownsOnASizeIncrease) {
         EXPECT_EQ(inverts(doc, 2), (Cells{"8.305", "8.105", "1.420", "1.620"}));
         EXPECT_EQ(manhole(doc, 2), (Cells{"0.020", "1.820", "2.020", "1.695"}));
     }
-    {   // 300 after 250, its start 8.320 below the previous end 8.325: crowns level at 8.575.
+    {  // 300 after 250, its start 8.320 below the previous end 8.325: crowns level at 8.575.
         Document doc = profile({"10.000", "9.850"}, {"250", "300"});
         FakeUi ui;
         calculate(doc, ui);
         EXPECT_EQ(inverts(doc, 2), (Cells{"8.275", "8.075", "1.250", "1.600"}));
         EXPECT_EQ(doc.fgrid3.text(2, 5), "0.050");
     }
-    {   // Downstream-governed: 9.700 - 1.530 + 0.200 = 8.370 lies above the previous end
+    {  // Downstream-governed: 9.700 - 1.530 + 0.200 = 8.370 lies above the previous end
         // 8.325, so it drops to 8.305 and the crowns are joined at 8.275.
         Document doc = profile({"10.000", "10.000"}, {"250", "300"}, "9.700");
         FakeUi ui;
@@ -140,8 +141,9 @@ TEST(Judancalc, UnknownSymbolStopsBeforeAnyRowChanges) {
     for (int r = 1; r <= 3; ++r) doc.fgrid2.setText(r, 6, "old");
     FakeUi ui;
     calculate(doc, ui);
-    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "管記号エラー",
-                                              "管記号の　3　行目のコード名は登録されていません。"}));
+    EXPECT_EQ(ui.onlyMessage(),
+              (ShownMessage{Icon::Critical, "管記号エラー",
+                            "管記号の　3　行目のコード名は登録されていません。"}));
     for (int r = 1; r <= 3; ++r) EXPECT_EQ(doc.fgrid2.text(r, 6), "old");
     EXPECT_EQ(doc.fgrid3.text(1, 1), "");
 }

@@ -58,7 +58,8 @@ TEST(SplitCalculation, CountsThatRoundWithinThemselvesAreAccepted) {
 
 TEST(SplitCalculation, NormalisesTheListedOutletAndErasesRoutesBelowIt) {
     Document doc = withOutlet();
-    fill(doc.fgrid1, {{"1", "30.000", "", ""}, {"9", "12.000", "4", ""}, {"5", "20.000", "1", "9.000"}});
+    fill(doc.fgrid1,
+         {{"1", "30.000", "", ""}, {"9", "12.000", "4", ""}, {"5", "20.000", "1", "9.000"}});
     FakeUi ui;
     EXPECT_EQ(split(doc, ui), SplitOutcome::Completed);
     EXPECT_EQ(rowCells(doc.fgrid1, 1, 1, 4), (Cells{"1", "30.000", "1", "10.500"}));
@@ -71,8 +72,11 @@ TEST(SplitCalculation, KeepsTypedLengthsAndResetsZeroLengths) {
     Document doc = withOutlet();
     fill(doc.fgrid1, {{"1", "30.000", "3", "10.000"}, {"2", "20.000", "2", "11.000"}});
     // From an earlier run: the user typed 18 m and set the first split of route 2 to 0.
-    fill(doc.fgrid2, {{"1", "12.000", "10.000"}, {"1-1", "18.000", "9.000"}, {"1-2", "0.000", "0.000"},
-                      {"2", "0.000", "11.000"}, {"2-1", "7.000", "8.000"}});
+    fill(doc.fgrid2, {{"1", "12.000", "10.000"},
+                      {"1-1", "18.000", "9.000"},
+                      {"1-2", "0.000", "0.000"},
+                      {"2", "0.000", "11.000"},
+                      {"2-1", "7.000", "8.000"}});
     doc.splitDataMark = true;
     FakeUi ui;
     ui.answers = {true};
@@ -115,15 +119,20 @@ TEST(SplitCalculation, RefusesSplitCountsThatDoNotFit) {
     };
     const std::vector<Case> cases = {
         {{{"1", "30.000", "abc", "10.000"}},
-         {Icon::Critical, "分割数入力エラー", "路線基本データの　1　行目の分割数が正しくありません。"}},
+         {Icon::Critical, "分割数入力エラー",
+          "路線基本データの　1　行目の分割数が正しくありません。"}},
         {{{"1", "30.000", "1", "10.000"}, {"9", "", "", "10.500"}},
-         {Icon::Critical, "分割数入力エラー", "路線基本データの　2　行目の分割数が正しくありません。"}},
+         {Icon::Critical, "分割数入力エラー",
+          "路線基本データの　2　行目の分割数が正しくありません。"}},
         {{{"1", "30.000", "1", "10.000"}, {"2", "30.000", "1.5", "10.000"}},
-         {Icon::Critical, "分割数入力エラー", "路線基本データの　2　行目の分割数が正しくありません。"}},
+         {Icon::Critical, "分割数入力エラー",
+          "路線基本データの　2　行目の分割数が正しくありません。"}},
         {{{"1", "30.000", "2.7", "10.000"}},  // three rows, the third never labelled
-         {Icon::Critical, "分割数入力エラー", "路線基本データの　1　行目の分割数が正しくありません。"}},
+         {Icon::Critical, "分割数入力エラー",
+          "路線基本データの　1　行目の分割数が正しくありません。"}},
         {{{"1", "30.000", "1", "10.000"}, {"2", "30.000", "0.5", "10.000"}},  // no split at all
-         {Icon::Critical, "分割数入力エラー", "路線基本データの　2　行目の分割数が正しくありません。"}},
+         {Icon::Critical, "分割数入力エラー",
+          "路線基本データの　2　行目の分割数が正しくありません。"}},
         {{{"1", "500.000", "600", "10.000"}, {"2", "500.000", "400", "10.000"}},
          {Icon::Critical, "データエラー", "分割数の合計が1000行を超えるため計算出来ません。"}},
     };
@@ -145,7 +154,8 @@ TEST(SplitCalculation, RefusesSplitCountsThatDoNotFit) {
 TEST(SplitCalculation, SplitsAndChangePointsMustFitTheMergedTables) {
     Document doc = withOutlet();
     fill(doc.fgrid1, {{"1", "989.000", "989", "10.000"}});
-    for (int r = 1; r <= 10; ++r) fill(doc.fgrid4, {{"1", std::to_string(r) + ".000", "10.000", ""}}, r);
+    for (int r = 1; r <= 10; ++r)
+        fill(doc.fgrid4, {{"1", std::to_string(r) + ".000", "10.000", ""}}, r);
     FakeUi ui;
     EXPECT_EQ(split(doc, ui), SplitOutcome::Completed);  // 990 split rows and 10 change points
     EXPECT_TRUE(ui.messages.empty());
@@ -160,26 +170,32 @@ TEST(SplitCalculation, SplitsAndChangePointsMustFitTheMergedTables) {
 TEST(SplitCalculation, ChecksStopInTheirOrder) {
     {  // A gap in the route table is reported, the change points are still checked.
         Document doc = withOutlet();
-        fill(doc.fgrid1, {{"1", "30.000", "1", "10.000"}, {"", "", "", ""}, {"2", "20.000", "1", "9.000"}});
+        fill(doc.fgrid1,
+             {{"1", "30.000", "1", "10.000"}, {"", "", "", ""}, {"2", "20.000", "1", "9.000"}});
         fill(doc.fgrid4, {{"7", "5.000", "12.000", "1.000"}});
         FakeUi ui;
         EXPECT_EQ(split(doc, ui), SplitOutcome::Stopped);
-        EXPECT_EQ(ui.messages, (std::vector<ShownMessage>{
-                                   {Icon::Exclamation, "データエラー",
-                                    "データの途中に、空白行があるので計算出来ません。空白行を削除してください。"},
-                                   {Icon::Critical, "路線番号入力エラー",
-                                    "地盤変化点データの　1　行目の路線番号は無効です。"}}));
+        EXPECT_EQ(
+            ui.messages,
+            (std::vector<ShownMessage>{
+                {Icon::Exclamation, "データエラー",
+                 "データの途中に、空白行があるので計算出来ません。空白行を削除してください。"},
+                {Icon::Critical, "路線番号入力エラー",
+                 "地盤変化点データの　1　行目の路線番号は無効です。"}}));
         EXPECT_EQ(doc.fgrid2.text(1, 1), "");
     }
     {  // A change point on the outlet route is removed; the rows below move up.
         Document doc = withOutlet();
         fill(doc.fgrid1, {{"1", "30.000", "1", "10.000"}});
-        fill(doc.fgrid4, {{"1", "5.000", "12.000", "1.000"}, {"9", "2.000", "", ""}, {"1", "8.000", "", ""}});
+        fill(doc.fgrid4,
+             {{"1", "5.000", "12.000", "1.000"}, {"9", "2.000", "", ""}, {"1", "8.000", "", ""}});
         FakeUi ui;
         EXPECT_EQ(split(doc, ui), SplitOutcome::Stopped);
-        EXPECT_EQ(ui.onlyMessage(),
-                  (ShownMessage{Icon::Critical, "路線番号入力エラー",
-                                "流末路線番号 (2行) は入力できません。\r\nもしくは、有効データが入力されていません。"}));
+        EXPECT_EQ(
+            ui.onlyMessage(),
+            (ShownMessage{Icon::Critical, "路線番号入力エラー",
+                          "流末路線番号 (2行) "
+                          "は入力できません。\r\nもしくは、有効データが入力されていません。"}));
         EXPECT_EQ(column(doc.fgrid4, 2, 1, 3), (Cells{"5.000", "8.000", ""}));
         EXPECT_EQ(doc.fgrid4.currentRow(), 200);
     }
@@ -188,8 +204,9 @@ TEST(SplitCalculation, ChecksStopInTheirOrder) {
         fill(doc.fgrid1, {{"1", "30.000", "1", "10.000"}});
         FakeUi ui;
         EXPECT_EQ(split(doc, ui), SplitOutcome::Stopped);
-        EXPECT_EQ(ui.onlyMessage().text,
-                  "流末路線番号 (1行) は入力できません。\r\nもしくは、有効データが入力されていません。");
+        EXPECT_EQ(
+            ui.onlyMessage().text,
+            "流末路線番号 (1行) は入力できません。\r\nもしくは、有効データが入力されていません。");
     }
     {  // Defaults are written before the zero distance is refused.
         Document doc = withOutlet();
@@ -209,16 +226,18 @@ TEST(SplitCalculation, ChecksStopInTheirOrder) {
         fill(doc.fgrid4, {{"1", "30.000", "11.000", "1.000"}});
         FakeUi ui;
         EXPECT_EQ(split(doc, ui), SplitOutcome::Stopped);
-        EXPECT_EQ(ui.onlyMessage(),
-                  (ShownMessage{Icon::Critical, "距離入力エラー",
-                                "地盤変化点データの　1　行目の距離を　30.000m 未満にしてください。"}));
+        EXPECT_EQ(
+            ui.onlyMessage(),
+            (ShownMessage{Icon::Critical, "距離入力エラー",
+                          "地盤変化点データの　1　行目の距離を　30.000m 未満にしてください。"}));
     }
 }
 
 TEST(SplitCalculation, ConfirmationComesBeforeTheOutletCheck) {
     const std::string question =
         "分割計算を実行してもよろしいですか\r\n実行すると以前の分割データは更新されます\r\n"
-        "元に戻すことは出来ません\r\n\r\n更新しない場合は、上部の分割データタブをクリックして下さい　　";
+        "元に戻すことは出来ません\r\n\r\n更新しない場合は、上部の分割データタブをクリックして下さい"
+        "　　";
     {  // Asked, then the outlet check runs whatever the answer.
         Document doc = withOutlet();
         doc.settings.outletGround = "";
@@ -227,8 +246,10 @@ TEST(SplitCalculation, ConfirmationComesBeforeTheOutletCheck) {
         FakeUi ui;
         ui.answers = {false};
         EXPECT_EQ(split(doc, ui), SplitOutcome::Stopped);
-        EXPECT_EQ(ui.questions, (std::vector<ShownMessage>{{Icon::Question, "分割計算", question}}));
-        EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "未入力警告", "流末設定が未入力です"}));
+        EXPECT_EQ(ui.questions,
+                  (std::vector<ShownMessage>{{Icon::Question, "分割計算", question}}));
+        EXPECT_EQ(ui.onlyMessage(),
+                  (ShownMessage{Icon::Critical, "未入力警告", "流末設定が未入力です"}));
     }
     {  // No ends it after the outlet check; "地盤計算" never asks.
         Document doc = withOutlet();
@@ -250,8 +271,8 @@ TEST(SplitCalculation, RouteWithoutLengthStopsTheWorkTablesOnly) {
     fill(doc.fgrid1, {{"1", "30.000", "1", "10.000"}, {"2", "", "2", "11.000"}});
     FakeUi ui;
     EXPECT_EQ(split(doc, ui), SplitOutcome::Completed);
-    EXPECT_EQ(ui.onlyMessage(),
-              (ShownMessage{Icon::Critical, "路線長入力エラー", "路線長 (2行) を入力してください。"}));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "路線長入力エラー",
+                                              "路線長 (2行) を入力してください。"}));
     EXPECT_EQ(column(doc.fgrid8, 1, 1, 3), (Cells{"1", "", ""}));
     EXPECT_EQ(column(doc.fgrid2, 1, 1, 4), (Cells{"1", "2", "2-1", "9"}));
     EXPECT_TRUE(doc.splitDataMark);
@@ -266,5 +287,6 @@ TEST(SplitCalculation, ValueTooLargeStopsWithTheCellNamed) {
     EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "データエラー",
                                               "数値が大きすぎます（路線基本データ　1行　2列）。"}));
     for (int r = 1; r <= 3; ++r)
-        for (int c = 1; c <= 7; ++c) EXPECT_EQ(doc.fgrid8.text(r, c).find("inf"), std::string::npos);
+        for (int c = 1; c <= 7; ++c)
+            EXPECT_EQ(doc.fgrid8.text(r, c).find("inf"), std::string::npos);
 }

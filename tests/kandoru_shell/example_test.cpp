@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 using common::Icon;
 
 class Example : public WindowTest {
-  protected:
+protected:
     // Opens a copy of the example (saves must not touch the repository) and reads the
     // example format file, as a user does after start.
     void load(const char* name) {

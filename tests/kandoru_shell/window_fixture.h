@@ -19,7 +19,7 @@
 namespace shell_test {
 
 class WindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         window = std::make_unique<kandoru::shell::MainWindow>(&ui);
         window->show();

@@ -1,10 +1,10 @@
 // gesui preview and gesui dxf as a user runs them.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <QImage>
 #include <cstdlib>
 #include <regex>
-#include <sys/wait.h>
 
 #include "common/textfile.h"
 #include "support/golden.h"
@@ -54,7 +54,8 @@ TEST(Cli, BrokenScriptIsReportedByLineAndWritesNothing) {
     common::writeCp932Lines(dir / "bad.txt", {"_DTEXTED 1", std::string(24, ' '), "_lin 0,0 1,1"});
     for (const char* sub : {"preview", "dxf"}) {
         auto out = dir / (std::string("out.") + (sub == std::string("dxf") ? "dxf" : "png"));
-        Outcome r = gesui(std::string(sub) + " " + quoted(dir / "bad.txt") + " -o " + quoted(out), dir);
+        Outcome r =
+            gesui(std::string(sub) + " " + quoted(dir / "bad.txt") + " -o " + quoted(out), dir);
         EXPECT_EQ(r.status, 2) << sub;
         EXPECT_NE(r.err.find("3 行目"), std::string::npos) << r.err;
         EXPECT_FALSE(std::filesystem::exists(out)) << sub;

@@ -99,7 +99,8 @@ TEST(Render, ProfilePictureStaysInsideItsExtentsAndShowsEveryLayer) {
     EXPECT_NEAR(double(pic.image.height()) / pic.image.width(), 297.0 / 420.0, 0.02);
 
     Box ext = extents(d, measureText);
-    QPointF tl = pic.view.toDevice({ext.minX, ext.maxY}), br = pic.view.toDevice({ext.maxX, ext.minY});
+    QPointF tl = pic.view.toDevice({ext.minX, ext.maxY}),
+            br = pic.view.toDevice({ext.maxX, ext.minY});
     QRect inside = QRectF(tl, br).toAlignedRect().adjusted(-2, -2, 2, 2);
     int outside = 0;
     for (int y = 0; y < pic.image.height(); ++y)
@@ -108,7 +109,8 @@ TEST(Render, ProfilePictureStaysInsideItsExtentsAndShowsEveryLayer) {
     EXPECT_EQ(outside, 0);
 
     // Within the inner frame (20 mm in from the sheet edge) the profile is drawn.
-    QPointF f1 = pic.view.toDevice({20 * 500, 277 * 500}), f2 = pic.view.toDevice({400 * 500, 20 * 500});
+    QPointF f1 = pic.view.toDevice({20 * 500, 277 * 500}),
+            f2 = pic.view.toDevice({400 * 500, 20 * 500});
     QRect frame = QRectF(f1, f2).toAlignedRect().adjusted(3, 3, -3, -3);
     int drawn = 0;
     for (int y = frame.top(); y <= frame.bottom(); ++y)
@@ -120,9 +122,9 @@ TEST(Render, ProfilePictureStaysInsideItsExtentsAndShowsEveryLayer) {
     for (int layer = 0; layer < int(d.layers.size()); ++layer) {
         LayerColor c = layerColor(d, layer);
         const int want[3] = {c.r, c.g, c.b};
-        const int strongest = int(std::max_element(want, want + 3, [](int a, int b) {
-                                      return 255 - a < 255 - b;
-                                  }) - want);
+        const int strongest =
+            int(std::max_element(want, want + 3, [](int a, int b) { return 255 - a < 255 - b; }) -
+                want);
         bool found = false;
         for (int y = 0; y < pic.image.height() && !found; ++y)
             for (int x = 0; x < pic.image.width() && !found; ++x) {

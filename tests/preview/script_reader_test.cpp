@@ -14,7 +14,9 @@ using testing_support::testData;
 
 namespace {
 
-const Segment& segmentAt(const Drawing& d, size_t i) { return std::get<Segment>(d.elements.at(i).shape); }
+const Segment& segmentAt(const Drawing& d, size_t i) {
+    return std::get<Segment>(d.elements.at(i).shape);
+}
 const Text& textAt(const Drawing& d, size_t i) { return std::get<Text>(d.elements.at(i).shape); }
 
 // The pinned font's full-width box top and its glyphs' reach below the baseline, per em.
@@ -76,22 +78,22 @@ TEST(ScriptReader, GoldenScriptGivesItsElementsLayersAndExtents) {
 TEST(ScriptReader, EveryLineNotUnderstoodIsReportedWithItsNumber) {
     std::vector<std::string> lines{
         "_DTEXTED 1",
-        "_line 1,2 3",                       // 2: second point incomplete
-        "_line 1,2 3,4,5",                   // 3: three coordinates
-        "_line 1,2  3,4",                    // 4: two blanks are an Enter in between
-        "_circle 0,0 5",                     // 5: not a command of the script
-        "_clayer ",                          // 6: no name
-        "_clayer 計画 管渠",                 // 7: AutoCAD would read "管渠" as a command
-        "_dtext j xx 0,0 h 2 r 0 A ",        // 8: unknown justification
-        "_dtext j mc 0,0 h 0 r 0 A ",        // 9: AutoCAD refuses height 0
-        "_dtext j mc 0,0 2 r 0 A ",          // 10: the h is missing
-        "_dtext j mc 0,0 h 2 r x A ",        // 11: angle not a number
-        "_dtext j mc 0,0 h nan r 0 A ",      // 12: not a finite number
-        "_zoom w",                           // 13
-        "_line 1e13,0 0,0",                  // 14: beyond any drawing
-        "\xEF\xBF\xBD_line 0,0 1,1",         // 15: bytes that were not CP932
-        "_line 0,0 10,10",                   // 16: fine
-        "_dtext j bc 5,5 h 2 r 0 ok ",       // 17: fine
+        "_line 1,2 3",                   // 2: second point incomplete
+        "_line 1,2 3,4,5",               // 3: three coordinates
+        "_line 1,2  3,4",                // 4: two blanks are an Enter in between
+        "_circle 0,0 5",                 // 5: not a command of the script
+        "_clayer ",                      // 6: no name
+        "_clayer 計画 管渠",             // 7: AutoCAD would read "管渠" as a command
+        "_dtext j xx 0,0 h 2 r 0 A ",    // 8: unknown justification
+        "_dtext j mc 0,0 h 0 r 0 A ",    // 9: AutoCAD refuses height 0
+        "_dtext j mc 0,0 2 r 0 A ",      // 10: the h is missing
+        "_dtext j mc 0,0 h 2 r x A ",    // 11: angle not a number
+        "_dtext j mc 0,0 h nan r 0 A ",  // 12: not a finite number
+        "_zoom w",                       // 13
+        "_line 1e13,0 0,0",              // 14: beyond any drawing
+        "\xEF\xBF\xBD_line 0,0 1,1",     // 15: bytes that were not CP932
+        "_line 0,0 10,10",               // 16: fine
+        "_dtext j bc 5,5 h 2 r 0 ok ",   // 17: fine
     };
     auto r = readScript(lines);
     std::vector<int> bad;

@@ -63,8 +63,9 @@ TEST(TextLayout, RotationTurnsAboutTheInsertionPointCounterClockwise) {
 
     // The manhole labels' 30 degrees: the baseline climbs at 30 degrees from the point.
     auto p = place({HAlign::Left, VAlign::Baseline}, 30);
-    expectPoint(p.box[1], {100 + 8 * std::cos(M_PI / 6) + 0.6 * std::sin(M_PI / 6),
-                           50 + 8 * std::sin(M_PI / 6) - 0.6 * std::cos(M_PI / 6)},
+    expectPoint(p.box[1],
+                {100 + 8 * std::cos(M_PI / 6) + 0.6 * std::sin(M_PI / 6),
+                 50 + 8 * std::sin(M_PI / 6) - 0.6 * std::cos(M_PI / 6)},
                 "30 degrees, end of descent line");
 }
 

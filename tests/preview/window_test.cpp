@@ -37,7 +37,8 @@ TEST(PreviewWindow, ShowsTheScriptFittedZoomsAboutTheCursorAndRefits) {
     ASSERT_NE(w, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     DrawingView* view = w->view();
-    EXPECT_EQ(view->drawing().elements.size(), readScriptFile(testData("preview/profile.txt"))->drawing.elements.size());
+    EXPECT_EQ(view->drawing().elements.size(),
+              readScriptFile(testData("preview/profile.txt"))->drawing.elements.size());
     const double fitted = view->scale();
     EXPECT_GT(fitted, 0);
 

@@ -31,7 +31,7 @@ using testing_support::TempDir;
 namespace {
 
 class WindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         window = std::make_unique<shoveda::MainWindow>();
         window->setUi(&ui);

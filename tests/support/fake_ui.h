@@ -50,8 +50,7 @@ public:
         answers.pop_front();
         return a;
     }
-    std::optional<std::filesystem::path> openFileName(const std::string& title,
-                                                      const std::string&,
+    std::optional<std::filesystem::path> openFileName(const std::string& title, const std::string&,
                                                       const std::string& preset) override {
         openTitles.push_back(title);
         openPresets.push_back(preset);

@@ -43,8 +43,8 @@ std::filesystem::path binDir() { return std::filesystem::path(GESUI_BIN_DIR); }
         << "first difference at line " << (i + 1) << ":\n"
         << "  expected: " << (i < a.size() ? a[i] : std::string("<end of file>")) << "\n"
         << "  actual:   " << (i < b.size() ? b[i] : std::string("<end of file>")) << "\n"
-        << "  lines: expected " << a.size() << ", actual " << b.size()
-        << "; bytes: expected " << expected->size() << ", actual " << bytes.size();
+        << "  lines: expected " << a.size() << ", actual " << b.size() << "; bytes: expected "
+        << expected->size() << ", actual " << bytes.size();
     return ::testing::AssertionFailure() << msg.str();
 }
 

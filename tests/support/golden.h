@@ -25,7 +25,9 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / std::string(name); }
+    std::filesystem::path operator/(std::string_view name) const {
+        return path_ / std::string(name);
+    }
 
 private:
     std::filesystem::path path_;

@@ -52,9 +52,7 @@ ProcessResult gesui(const std::string& args) {
     return r;
 }
 
-std::string quoted(const std::filesystem::path& p) {
-    return "\"" + p.string() + "\"";
-}
+std::string quoted(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
 
 const std::string kSample = quoted(testData("zumenko/sample_handoff.txt"));
 

@@ -23,19 +23,26 @@ constexpr const char* kFontFile = "msgothic.ttc";
 
 int hJustification(HAlign h) {
     switch (h) {
-        case HAlign::Left: return 0;
-        case HAlign::Center: return 1;
-        case HAlign::Right: return 2;
+        case HAlign::Left:
+            return 0;
+        case HAlign::Center:
+            return 1;
+        case HAlign::Right:
+            return 2;
     }
     return 0;
 }
 
 int vJustification(VAlign v) {
     switch (v) {
-        case VAlign::Baseline: return 0;
-        case VAlign::Bottom: return 1;
-        case VAlign::Middle: return 2;
-        case VAlign::Top: return 3;
+        case VAlign::Baseline:
+            return 0;
+        case VAlign::Bottom:
+            return 1;
+        case VAlign::Middle:
+            return 2;
+        case VAlign::Top:
+            return 3;
     }
     return 0;
 }
@@ -180,12 +187,12 @@ void writeDocument(const Drawing& d, const Encoded& enc, DL_Dxf& dxf, DL_WriterA
             // Code 10 is the baseline start, code 11 the justification point; readers place
             // justified text by the second, and AutoCAD recomputes the first.
             TextPlacement p = placeText(*t, estimateTextMetrics(t->text));
-            dxf.writeText(dw,
-                          DL_TextData(p.origin.x, p.origin.y, 0.0, t->at.x, t->at.y, 0.0,
-                                      t->height, 1.0, 0, hJustification(t->justify.h),
-                                      vJustification(t->justify.v), enc.texts[i], kStyle,
-                                      p.angleRad),
-                          attr);
+            dxf.writeText(
+                dw,
+                DL_TextData(p.origin.x, p.origin.y, 0.0, t->at.x, t->at.y, 0.0, t->height, 1.0, 0,
+                            hJustification(t->justify.h), vJustification(t->justify.v),
+                            enc.texts[i], kStyle, p.angleRad),
+                attr);
         }
     }
     dw.sectionEnd();
@@ -213,8 +220,9 @@ common::WriteResult writeDxf(const Drawing& drawing, const std::filesystem::path
     }
     // dxflib does not report write errors: check that the file is whole before using it.
     auto bytes = common::readFileBytes(tmp);
-    return commitTemp(tmp, path,
-                      bytes && bytes->size() >= 4 && bytes->compare(bytes->size() - 4, 4, "EOF\n") == 0);
+    return commitTemp(
+        tmp, path,
+        bytes && bytes->size() >= 4 && bytes->compare(bytes->size() - 4, 4, "EOF\n") == 0);
 }
 
 }  // namespace zumenko::preview

@@ -12,14 +12,14 @@ namespace {
 // In the generator's order (frame, band, texts, ground, pipes) this gives a blue frame,
 // black band lines, brown texts, a green ground line and red pipes.
 constexpr std::array<LayerColor, 8> kPalette{{
-    {5, 20, 70, 190},    // blue
-    {7, 0, 0, 0},        // black (white on a dark CAD screen)
-    {32, 150, 75, 0},    // brown
-    {3, 0, 140, 40},     // green
-    {1, 210, 0, 0},      // red
-    {6, 170, 0, 170},    // magenta
-    {4, 0, 140, 150},    // cyan
-    {40, 220, 130, 0},   // orange
+    {5, 20, 70, 190},   // blue
+    {7, 0, 0, 0},       // black (white on a dark CAD screen)
+    {32, 150, 75, 0},   // brown
+    {3, 0, 140, 40},    // green
+    {1, 210, 0, 0},     // red
+    {6, 170, 0, 170},   // magenta
+    {4, 0, 140, 150},   // cyan
+    {40, 220, 130, 0},  // orange
 }};
 constexpr LayerColor kDefPoints{8, 170, 170, 170};
 

@@ -100,7 +100,8 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 4);
     view_ = new DrawingView(this);
     layout->addWidget(view_, 1);
-    auto* hint = new QLabel(qtext("ホイールで拡大・縮小、ドラッグで移動、ダブルクリックで全体表示"), this);
+    auto* hint =
+        new QLabel(qtext("ホイールで拡大・縮小、ドラッグで移動、ダブルクリックで全体表示"), this);
     hint->setObjectName(QStringLiteral("PreviewHint"));
     hint->setContentsMargins(8, 0, 8, 0);
     layout->addWidget(hint);
@@ -121,10 +122,10 @@ PreviewWindow* showScriptPreview(QWidget* parent, const std::string& scriptText,
         return nullptr;
     }
     // The classes have no meta-object of their own, so find by name and cast by type.
-    PreviewWindow* window =
-        parent ? dynamic_cast<PreviewWindow*>(parent->findChild<QWidget*>(
-                     QStringLiteral("PreviewWindow"), Qt::FindDirectChildrenOnly))
-               : nullptr;
+    PreviewWindow* window = parent
+                                ? dynamic_cast<PreviewWindow*>(parent->findChild<QWidget*>(
+                                      QStringLiteral("PreviewWindow"), Qt::FindDirectChildrenOnly))
+                                : nullptr;
     if (!window) {
         window = new PreviewWindow(parent);
         if (!parent) window->setAttribute(Qt::WA_DeleteOnClose, true);

@@ -3,8 +3,8 @@
 #include "zumenko/preview/render.h"
 
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -97,8 +97,8 @@ void ensureGuiApplication() {
 
 QFont pinnedFont() {
     QFont f;
-    f.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"),
-                   QStringLiteral("MS Gothic")});
+    f.setFamilies(
+        {QStringLiteral("IPAGothic"), QStringLiteral("IPAゴシック"), QStringLiteral("MS Gothic")});
     f.setPixelSize(kReferencePx);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
@@ -184,7 +184,8 @@ Picture renderImage(const Drawing& drawing, int widthPx) {
 
 std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path) {
     std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     if (ext == ".png") return PictureFormat::Png;
     if (ext == ".svg") return PictureFormat::Svg;
     if (ext == ".pdf") return PictureFormat::Pdf;
@@ -224,8 +225,8 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
 
     // PDF: one paper millimetre per sheet millimetre; the page is the sheet border (or the
     // extents when the script drew none), grown to the extents if anything lies outside.
-    double scaleDen = options.scaleDenominator > 0 ? options.scaleDenominator
-                                                   : horizontalScale(drawing);
+    double scaleDen =
+        options.scaleDenominator > 0 ? options.scaleDenominator : horizontalScale(drawing);
     if (!(scaleDen > 0))
         return {false, "縮尺（H=1:…の文字）が図面にないため、PDF の用紙の大きさを決められません"};
     Box ext = extents(drawing, measureText);
@@ -261,7 +262,8 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
 common::WriteResult writeProfilePictures(const std::string& scriptText,
                                          const std::filesystem::path& folder) {
     ReadResult r = readScript(common::splitLines(scriptText));
-    if (!r.errors.empty()) return {false, "作図コマンドに解釈できない行があります\n" + describeErrors(r.errors)};
+    if (!r.errors.empty())
+        return {false, "作図コマンドに解釈できない行があります\n" + describeErrors(r.errors)};
     if (r.drawing.elements.empty()) return {false, "描く線も文字もありません"};
     ensureGuiApplication();
     auto png = writePicture(r.drawing, folder / kProfilePng);

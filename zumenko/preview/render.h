@@ -60,8 +60,8 @@ enum class PictureFormat { Png, Svg, Pdf };
 std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path);
 
 struct PictureOptions {
-    int widthPx = 2400;         // PNG and SVG
-    double scaleDenominator = 0; // PDF: drawing units per paper mm; 0 takes it from "H=1:N"
+    int widthPx = 2400;           // PNG and SVG
+    double scaleDenominator = 0;  // PDF: drawing units per paper mm; 0 takes it from "H=1:N"
 };
 
 // Writes the picture beside path and renames it over path.

@@ -55,16 +55,30 @@ std::optional<Justify> parseJustify(std::string_view s) {
     char v = lower(s[0]), h = lower(s[1]);
     Justify j;
     switch (v) {
-        case 't': j.v = VAlign::Top; break;
-        case 'm': j.v = VAlign::Middle; break;
-        case 'b': j.v = VAlign::Bottom; break;
-        default: return std::nullopt;
+        case 't':
+            j.v = VAlign::Top;
+            break;
+        case 'm':
+            j.v = VAlign::Middle;
+            break;
+        case 'b':
+            j.v = VAlign::Bottom;
+            break;
+        default:
+            return std::nullopt;
     }
     switch (h) {
-        case 'l': j.h = HAlign::Left; break;
-        case 'c': j.h = HAlign::Center; break;
-        case 'r': j.h = HAlign::Right; break;
-        default: return std::nullopt;
+        case 'l':
+            j.h = HAlign::Left;
+            break;
+        case 'c':
+            j.h = HAlign::Center;
+            break;
+        case 'r':
+            j.h = HAlign::Right;
+            break;
+        default:
+            return std::nullopt;
     }
     return j;
 }
@@ -87,7 +101,9 @@ public:
         }
         return tok;
     }
-    std::string_view rest() const { return pos_ < s_.size() ? s_.substr(pos_) : std::string_view{}; }
+    std::string_view rest() const {
+        return pos_ < s_.size() ? s_.substr(pos_) : std::string_view{};
+    }
     // True when nothing but blanks (AutoCAD's Enters) follows.
     bool onlyBlanksLeft() const { return allOf(rest(), ' '); }
 
@@ -231,7 +247,8 @@ std::string describeErrors(const std::vector<ScriptError>& errors, size_t maxLin
         out += std::to_string(e.line) + " 行目: " + e.reason + ": " + text + "\n";
     }
     if (errors.size() > shown)
-        out += "ほかに " + std::to_string(errors.size() - shown) + " 行、解釈できない行があります\n";
+        out +=
+            "ほかに " + std::to_string(errors.size() - shown) + " 行、解釈できない行があります\n";
     return out;
 }
 

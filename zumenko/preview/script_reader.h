@@ -34,11 +34,11 @@ struct Segment {
 };
 
 struct Text {
-    Point at;            // insertion point
+    Point at;  // insertion point
     Justify justify;
-    double height = 0;   // capital height, drawing units
-    double angleDeg = 0; // counter-clockwise about the insertion point
-    std::string text;    // UTF-8, without the blank that ends the command
+    double height = 0;    // capital height, drawing units
+    double angleDeg = 0;  // counter-clockwise about the insertion point
+    std::string text;     // UTF-8, without the blank that ends the command
 };
 
 struct Element {

@@ -1,8 +1,8 @@
 // Temporary files for the library writers, and their replacing of the target.
 #include "zumenko/preview/temp_file.h"
 
-#include <string>
 #include <unistd.h>
+#include <string>
 
 namespace zumenko::preview {
 

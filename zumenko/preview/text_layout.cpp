@@ -53,15 +53,29 @@ TextPlacement placeText(const Text& text, const TextMetrics& m) {
     // Baseline-left origin relative to the insertion point, before rotation.
     double dx = 0, dy = 0;
     switch (text.justify.h) {
-        case HAlign::Left: dx = 0; break;
-        case HAlign::Center: dx = -m.advance * h / 2; break;
-        case HAlign::Right: dx = -m.advance * h; break;
+        case HAlign::Left:
+            dx = 0;
+            break;
+        case HAlign::Center:
+            dx = -m.advance * h / 2;
+            break;
+        case HAlign::Right:
+            dx = -m.advance * h;
+            break;
     }
     switch (text.justify.v) {
-        case VAlign::Baseline: dy = 0; break;
-        case VAlign::Bottom: dy = m.bottom * h; break;
-        case VAlign::Middle: dy = -(m.top - m.bottom) / 2 * h; break;
-        case VAlign::Top: dy = -m.top * h; break;
+        case VAlign::Baseline:
+            dy = 0;
+            break;
+        case VAlign::Bottom:
+            dy = m.bottom * h;
+            break;
+        case VAlign::Middle:
+            dy = -(m.top - m.bottom) / 2 * h;
+            break;
+        case VAlign::Top:
+            dy = -m.top * h;
+            break;
     }
     TextPlacement p;
     p.angleRad = text.angleDeg * M_PI / 180.0;

@@ -29,7 +29,7 @@ using MeasureText = std::function<TextMetrics(std::string_view utf8)>;
 TextMetrics estimateTextMetrics(std::string_view utf8);
 
 struct TextPlacement {
-    Point origin;              // left end of the baseline, drawing units
+    Point origin;  // left end of the baseline, drawing units
     double angleRad = 0;
     std::array<Point, 4> box;  // glyph box corners: bottom-left, bottom-right, top-right, top-left
 };

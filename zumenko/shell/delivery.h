@@ -14,7 +14,8 @@ namespace zumenko {
 
 inline constexpr const char* kDeliveredTitle = "作図手順";
 inline constexpr const char* kDeliveredText =
-    "作図コマンドがクリップボードにコピーされました。AutoCADをアクティブにしコマンドラインにマウスの右クリックで貼り付けると作図が開始されます。";
+    "作図コマンドがクリップボードにコピーされました。AutoCADをアクティブにしコマンドラインにマウス"
+    "の右クリックで貼り付けると作図が開始されます。";
 
 // The steps of both drawing buttons: the script for opt, written to scriptPath, read back
 // and put on the clipboard as read, then the announcement. A refused drawing format or

@@ -28,7 +28,8 @@ namespace {
 
 // The layout fields hold what the user typed; a field that is no number is reported.
 constexpr const char* kLayoutTitle = "作図レイアウト";
-constexpr const char* kStationNumberText = "起点番号と終点番号には測点の番号を数字で入力してください。";
+constexpr const char* kStationNumberText =
+    "起点番号と終点番号には測点の番号を数字で入力してください。";
 constexpr const char* kDatumLevelText = "ＤＬ(m)には基準高を数字で入力してください。";
 
 template <class W>
@@ -55,8 +56,10 @@ void DrawingWindow::buildControls() {
     auto* central = new QWidget(this);
     auto* top = new QVBoxLayout(central);
 
-    start_ = named(new QPushButton(gui::qs("作図開始　（作図レイアウト指示）"), central), "Command1");
-    automatic_ = named(new QPushButton(gui::qs("全線自動作図（作図レイアウト無効）"), central), "Command2");
+    start_ =
+        named(new QPushButton(gui::qs("作図開始　（作図レイアウト指示）"), central), "Command1");
+    automatic_ =
+        named(new QPushButton(gui::qs("全線自動作図（作図レイアウト無効）"), central), "Command2");
     end_ = named(new QPushButton(gui::qs("作図終了"), central), "Command3");
     preview_ = named(new QPushButton(gui::qs("プレビュー"), central), "Command5");
     for (auto* b : {start_, automatic_, preview_}) {
@@ -105,7 +108,12 @@ void DrawingWindow::buildControls() {
     grid->setColumnStretch(2, 1);
     top->addWidget(layoutFrame);
 
-    auto* note = named(new QLabel(gui::qs("作図開始ボタンを押した後、AutoCADLTを起動する。LTのコマンドラインをクリックし、マウスの右クリックの  貼り付けを選択すると作図が開始されます。"), central), "Label6");
+    auto* note =
+        named(new QLabel(
+                  gui::qs("作図開始ボタンを押した後、AutoCADLTを起動する。LTのコマンドラインをクリ"
+                          "ックし、マウスの右クリックの  貼り付けを選択すると作図が開始されます。"),
+                  central),
+              "Label6");
     note->setTextFormat(Qt::PlainText);  // keeps the two blanks
     note->setWordWrap(true);
     top->addWidget(note);
