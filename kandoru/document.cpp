@@ -122,16 +122,20 @@ void tabSwitchRules(Document& doc) {
         for (int r = 1; r <= routes.dataRows() && !routes.text(r, 1).empty(); ++r)
             if (routes.text(r, 1) == doc.rememberedOutletRoute) routes.setText(r, 1, s.outletRoute);
     }
-    // Rows are renamed only from a value the outlet actually had: with no remembered level
-    // every route standing at 0.000 would silently take the new outlet level.
-    if (s.outletGround != doc.rememberedOutletGround && !doc.rememberedOutletGround.empty()) {
+    // A blank field is not a level: it rewrites nothing and the last real level stays
+    // remembered, so the next value reaches the rows that carried it. Rows are renamed only
+    // from a level the outlet actually had: with none, every route standing at 0.000 would
+    // silently take the new outlet level.
+    const bool groundBlank = s.outletGround.find_first_not_of(' ') == std::string::npos;
+    if (!groundBlank && s.outletGround != doc.rememberedOutletGround &&
+        !doc.rememberedOutletGround.empty()) {
         std::string old = common::mask3(doc.rememberedOutletGround);
         std::string now = common::mask3(s.outletGround);
         for (int r = 1; r <= routes.dataRows() && !routes.text(r, 4).empty(); ++r)
             if (routes.text(r, 4) == old) routes.setText(r, 4, now);
     }
     doc.rememberedOutletRoute = s.outletRoute;
-    doc.rememberedOutletGround = s.outletGround;
+    if (!groundBlank) doc.rememberedOutletGround = s.outletGround;
     // The mark columns and the marks are the same cells; make sure none is blank.
     doc.resyncMarks();
 }

@@ -152,7 +152,10 @@ void routeRowDelete(Document& doc, common::Ui& ui) {
             common::Icon::Question))
         return;
     const std::string route = routes.text(r, 1);
-    if (doc.loadedFromFile && !route.empty()) {
+    // The route's split rows go with it whether or not the document came from a file:
+    // left behind, the next split calculation would hand their lengths to the routes below
+    // and keep a second outlet row under the regenerated ones.
+    if (!route.empty()) {
         auto& split = doc.fgrid2;
         const int count = wholeNumber(routes.text(r, 3));
         for (int l = 1; l <= split.dataRows(); ++l) {

@@ -91,6 +91,37 @@ TEST(TabSwitch, AFirstOutletLevelDoesNotOverwriteRoutesAtZero) {
     EXPECT_EQ(doc.fgrid1.text(1, 4), "0.000");
 }
 
+// A blank outlet level is not a level: nothing becomes 0.000, and the next real value
+// reaches the rows that carried the last one.
+TEST(TabSwitch, ABlankOutletLevelRewritesNothing) {
+    struct Case {
+        std::vector<std::string> typed;  // outlet level at each tab switch
+        std::string outletRow;
+    };
+    const Case cases[] = {
+        {{"10.8", "", "10.8"}, "10.800"},
+        {{"10.8", "", "11"}, "11.000"},
+        {{"10.8", "  ", "", "11"}, "11.000"},
+        {{"10.8", "11"}, "11.000"},
+        {{"10.8", ""}, "10.800"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.typed));
+        Document doc;
+        FakeUi ui;
+        doc.fgrid1.setText(1, 4, "9.000");
+        doc.fgrid1.setText(2, 4, "10.800");  // the outlet row, as the split calculation wrote it
+        int tab = kandoru::kTabSettings;
+        for (const auto& level : c.typed) {
+            doc.settings.outletGround = level;
+            tab = tab == kandoru::kTabSettings ? kandoru::kTabRoutes : kandoru::kTabSettings;
+            doc.setCurrentTab(tab, ui);
+        }
+        EXPECT_EQ(doc.fgrid1.text(1, 4), "9.000");
+        EXPECT_EQ(doc.fgrid1.text(2, 4), c.outletRow);
+    }
+}
+
 TEST(TabSwitch, SameTabRunsNoRulesButIsShown) {
     Document doc;
     FakeUi ui;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calc_fixture.h"
+#include "kandoru/calc/split.h"
 #include "kandoru/commit.h"
 #include "support/fake_ui.h"
 
@@ -41,7 +43,7 @@ Document chain() {
 
 }  // namespace
 
-TEST(RouteRowDelete, RemovesTheRoutesSplitRowsOnlyInALoadedDocument) {
+TEST(RouteRowDelete, RemovesTheRoutesSplitRowsLoadedOrNot) {
     for (bool loaded : {true, false}) {
         Document doc = chain();
         doc.loadedFromFile = loaded;
@@ -55,17 +57,41 @@ TEST(RouteRowDelete, RemovesTheRoutesSplitRowsOnlyInALoadedDocument) {
                                 "消去すると元に戻すことは出来ません    "}));
         EXPECT_EQ(column(doc.fgrid1, 1, 1, 4), "1|2|9|");
         EXPECT_EQ(doc.fgrid1.currentRow(), 200);
-        if (loaded) {
-            EXPECT_EQ(column(doc.fgrid2, 1, 1, 5), "1|2|9||");
-            EXPECT_EQ(doc.endMark(3), "10");  // the outlet's mark moved up with its row
-            EXPECT_EQ(doc.fgrid2.text(1000, kandoru::kColStartMark), "0");
-            EXPECT_EQ(doc.fgrid2.currentRow(), 1000);
-        } else {
-            EXPECT_EQ(column(doc.fgrid2, 1, 1, 5), "1|2|3|3-1|9");
-        }
+        EXPECT_EQ(column(doc.fgrid2, 1, 1, 5), "1|2|9||");
+        EXPECT_EQ(doc.endMark(3), "10");  // the outlet's mark moved up with its row
+        EXPECT_EQ(doc.fgrid2.text(1000, kandoru::kColStartMark), "0");
+        EXPECT_EQ(doc.fgrid2.currentRow(), 1000);
         kandoru::routeRowDelete(doc, ui);  // row 200 is current now: nothing selected
         EXPECT_EQ(ui.onlyMessage(), kDeleteSelect);
         EXPECT_EQ(column(doc.fgrid1, 1, 1, 3), "1|2|9");
+    }
+}
+
+// After a delete the next split calculation gives each remaining route its own rows and
+// lengths and the outlet one row, whether or not the document came from a file.
+TEST(RouteRowDelete, TheNextSplitCalculationKeepsRoutesAndLengthsTogether) {
+    for (bool loaded : {false, true}) {
+        SCOPED_TRACE(loaded ? "opened from a file" : "typed in");
+        Document doc;
+        calc_testing::outletAndSettings(doc);
+        calc_testing::fill(doc.fgrid1, {{"1", "30.000", "1", "10.000"},
+                                        {"2", "20.000", "2", "10.100"},
+                                        {"3", "40.000", "1", "10.200"}});
+        doc.loadedFromFile = loaded;
+        FakeUi ui;
+        ASSERT_EQ(kandoru::splitCalculation(doc, ui, kandoru::SplitButton::Split),
+                  kandoru::SplitOutcome::Completed);
+        ASSERT_EQ(column(doc.fgrid2, 1, 1, 6), "1|2|2-1|3|9|");
+        doc.fgrid2.setText(2, 2, "12.000");  // lengths typed for route 2's splits
+        doc.fgrid2.setText(3, 2, "8.000");
+        doc.fgrid1.setCurrentRow(2);
+        ui.answers = {true, true};  // delete; split again
+        kandoru::routeRowDelete(doc, ui);
+        ASSERT_EQ(kandoru::splitCalculation(doc, ui, kandoru::SplitButton::Split),
+                  kandoru::SplitOutcome::Completed);
+        EXPECT_EQ(column(doc.fgrid2, 1, 1, 6), "1|3|9|||");
+        EXPECT_EQ(column(doc.fgrid2, 2, 1, 4), "30.000|40.000||");
+        EXPECT_EQ(column(doc.fgrid2, 3, 1, 3), "10.000|10.200|10.500");
     }
 }
 
