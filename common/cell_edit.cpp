@@ -1,15 +1,19 @@
 // Cell editor decisions for the editable grids.
 #include "common/cell_edit.h"
 
+#include "common/fullwidth.h"
+
 namespace common {
 
 namespace {
-GridParams make(int rows, int cols, ColumnSet typing, ColumnSet keyOpen, int k, int wrapCol) {
+GridParams make(int rows, int cols, ColumnSet typing, ColumnSet keyOpen, int k, int wrapCol,
+                ColumnSet numeric) {
     GridParams p;
     p.dataRows = rows;
     p.dataCols = cols;
     p.typing = typing;
     p.keyOpen = keyOpen;
+    p.numeric = numeric;
     p.k = k;
     p.wrapCol = wrapCol;
     p.wrapRowLimit = rows;
@@ -17,13 +21,16 @@ GridParams make(int rows, int cols, ColumnSet typing, ColumnSet keyOpen, int k, 
 }
 }  // namespace
 
-GridParams routeGridParams() { return make(200, 4, {1, 4}, {1, 4}, 1, 1); }
-GridParams splitGridParams() { return make(1000, 12, {2, 7}, {1, 12, 1}, 6, 2); }
-GridParams manholeGridParams() { return make(1000, 8, {2, 5}, {1, 8}, 4, 2); }
-GridParams changePointGridParams() { return make(200, 4, {1, 4}, {1, 4}, 1, 1); }
-GridParams circularGridParams() { return make(100, 4, {1, 4}, {1, 4}, 1, 1); }
-GridParams boxGridParams() { return make(100, 5, {1, 5}, {1, 5}, 1, 1); }
-GridParams manholeTypeGridParams() { return make(100, 2, {1, 2}, {1, 2}, 1, 1); }
+// Number columns: lengths, levels, counts, gradients, inverts, covers, marks, depths and
+// sizes. Route numbers, labels, pipe codes, manhole numbers and types, and code names are
+// text.
+GridParams routeGridParams() { return make(200, 4, {1, 4}, {1, 4}, 1, 1, {2, 4}); }
+GridParams splitGridParams() { return make(1000, 12, {2, 7}, {1, 12, 1}, 6, 2, {2, 12, 4}); }
+GridParams manholeGridParams() { return make(1000, 8, {2, 5}, {1, 8}, 4, 2, {4, 8}); }
+GridParams changePointGridParams() { return make(200, 4, {1, 4}, {1, 4}, 1, 1, {2, 4}); }
+GridParams circularGridParams() { return make(100, 4, {1, 4}, {1, 4}, 1, 1, {2, 4}); }
+GridParams boxGridParams() { return make(100, 5, {1, 5}, {1, 5}, 1, 1, {2, 5}); }
+GridParams manholeTypeGridParams() { return make(100, 2, {1, 2}, {1, 2}, 1, 1, {2, 2}); }
 
 std::string utf8Of(char32_t c) {
     std::string s;
@@ -57,6 +64,7 @@ OpenDecision decideOpen(char32_t code, const std::string& cellText) {
 }
 
 bool numericKeyPasses(char32_t c) {
+    c = asciiNumberChar(c);
     return c < 32 || c == U'-' || c == U'.' || (c >= U'0' && c <= U'9');
 }
 

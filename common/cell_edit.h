@@ -19,6 +19,7 @@ struct GridParams {
     int dataCols = 1;
     ColumnSet typing;      // a typed character opens the editor here
     ColumnSet keyOpen;     // Delete, F2 and input-method keys open it here
+    ColumnSet numeric;     // number columns: full-width digits commit as ASCII
     int k = 1;             // moving right goes on while column < (dataCols + 1) - k
     int wrapCol = 1;       // column reached after the last one
     int wrapRowLimit = 1;  // the row advances on wrapping only while row < this
@@ -59,8 +60,9 @@ CellPos moveAfterEnter(const GridParams& p, CellPos cur, bool moveRight);
 CellPos moveUp(const GridParams& p, CellPos cur);
 CellPos moveDown(const GridParams& p, CellPos cur);
 
-// The numeric key filter of plain numeric fields: control codes, "-", "." and digits pass;
-// every other character (full-width ones included) is refused with a beep.
+// The numeric key filter of plain numeric fields: control codes, "-", "." and digits pass,
+// their full-width forms too (the field takes them as ASCII); every other character is
+// refused with a beep.
 bool numericKeyPasses(char32_t code);
 
 // A double quote cannot be stored in the files; editors refuse it with a beep.

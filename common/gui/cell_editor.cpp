@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include "common/fullwidth.h"
 #include "common/gui/grid_view.h"
 #include "common/gui/key_filters.h"
 #include "common/gui/qtext.h"
@@ -28,8 +29,11 @@ CellEditor::CellEditor(GridView* grid, common::GridParams params,
     editor_->setObjectName(editorName);
     editor_->setFrame(false);
     editor_->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(255, 255, 192); }"));
-    // Pasted text with a double quote is refused too: the files cannot hold it.
-    editor_->setValidator(noQuoteValidator(editor_));
+    // Pasted text with a double quote is refused too: the files cannot hold it. Number
+    // columns show full-width digits as ASCII while they are typed.
+    textValidator_ = noQuoteValidator(editor_);
+    numberValidator_ = numericTextValidator(editor_);
+    editor_->setValidator(textValidator_);
     editor_->hide();
     editor_->installEventFilter(this);
     grid_->installEventFilter(this);
@@ -50,6 +54,7 @@ void CellEditor::editStart(char32_t code) {
     common::OpenDecision d = common::decideOpen(code, table.text(r, c));
     if (!d.open) return;
     grid_->scrollTo(grid_->tableModel()->indexOf(r, c));
+    editor_->setValidator(params_.numeric.contains(c) ? numberValidator_ : textValidator_);
     editor_->setText(qs(d.text));
     editor_->setCursorPosition(d.caret == common::Caret::Start ? 0 : editor_->text().size());
     editor_->setGeometry(grid_->cellRect(r, c));
@@ -69,6 +74,8 @@ void CellEditor::finish(bool commit) {
     if (!open_ || committing_) return;
     committing_ = true;
     std::string text = ss(editor_->text());
+    // Input-method text still being composed never passed the validator.
+    if (params_.numeric.contains(target_->col)) text = common::asciiNumberText(text);
     open_ = false;
     if (commit && commit_) commit_(target_->row, target_->col, text);
     // The view takes the focus before the editor hides, or Qt would pass it on as if Tab

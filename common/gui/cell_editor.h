@@ -13,6 +13,7 @@
 
 class QLineEdit;
 class QEvent;
+class QValidator;
 
 namespace gui {
 
@@ -63,6 +64,8 @@ private:
     std::shared_ptr<EditTarget> target_;
     std::function<bool()> moveRight_;
     Commit commit_;
+    QValidator* textValidator_;
+    QValidator* numberValidator_;
     bool open_ = false;
     bool committing_ = false;
 };

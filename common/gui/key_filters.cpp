@@ -7,6 +7,7 @@
 #include <QValidator>
 
 #include "common/cell_edit.h"
+#include "common/fullwidth.h"
 
 namespace gui {
 namespace {
@@ -19,10 +20,22 @@ public:
     }
 };
 
+// A number field takes full-width digits, point, minus and plus as ASCII, typed or pasted.
+class NumericText : public NoQuote {
+public:
+    using NoQuote::NoQuote;
+    State validate(QString& input, int& pos) const override {
+        // One UTF-16 unit becomes one ASCII character: the caret stays where it is.
+        for (auto& ch : input) ch = QChar(char16_t(common::asciiNumberChar(ch.unicode())));
+        return NoQuote::validate(input, pos);
+    }
+};
+
 KeyFilter* install(QLineEdit* field, bool numeric) {
     auto* f = new KeyFilter(field, numeric);
     field->installEventFilter(f);
-    if (!field->validator()) field->setValidator(noQuoteValidator(field));
+    if (!field->validator())
+        field->setValidator(numeric ? numericTextValidator(field) : noQuoteValidator(field));
     if (numeric) field->setAttribute(Qt::WA_InputMethodEnabled, false);
     return f;
 }
@@ -30,6 +43,7 @@ KeyFilter* install(QLineEdit* field, bool numeric) {
 }  // namespace
 
 QValidator* noQuoteValidator(QObject* parent) { return new NoQuote(parent); }
+QValidator* numericTextValidator(QObject* parent) { return new NumericText(parent); }
 
 KeyFilter::KeyFilter(QObject* parent, bool numeric)
     : QObject(parent), beep([] { QApplication::beep(); }), numeric_(numeric) {}

@@ -12,7 +12,8 @@ namespace gui {
 
 class KeyFilter : public QObject {
 public:
-    // numeric: only control keys, "-", "." and digits pass; otherwise only '"' is refused.
+    // numeric: only control keys, "-", "." and digits (also full-width) pass; otherwise
+    // only '"' is refused.
     KeyFilter(QObject* parent, bool numeric);
     std::function<void()> beep;
 
@@ -25,6 +26,9 @@ private:
 
 // A validator that refuses any text holding a double quote (pasted text included).
 QValidator* noQuoteValidator(QObject* parent);
+// The same for number fields, which also turns full-width digits, point, minus and plus
+// into ASCII as they are typed or pasted.
+QValidator* numericTextValidator(QObject* parent);
 
 // Installs the numeric key filter on a field (and blocks pasted quotes).
 KeyFilter* installNumericFilter(QLineEdit* field);

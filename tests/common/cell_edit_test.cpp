@@ -77,8 +77,11 @@ TEST(GridParams, OpeningColumnsPerGrid) {
 }
 
 TEST(NumericKeyFilter, PassesTheKeysOfANumberOnly) {
-    for (char32_t c : std::u32string(U"-12.5")) EXPECT_TRUE(numericKeyPasses(c));
+    // Full-width digits, point and minus pass as what they stand for; a full-width plus or
+    // space is refused like the ASCII one.
+    for (char32_t c : std::u32string(U"-12.5－１２．５０９")) EXPECT_TRUE(numericKeyPasses(c));
     EXPECT_TRUE(numericKeyPasses(8));
     EXPECT_TRUE(numericKeyPasses(13));
-    for (char32_t c : std::u32string(U"+,/ aZ０")) EXPECT_FALSE(numericKeyPasses(c)) << (int)c;
+    for (char32_t c : std::u32string(U"+,/ aZ＋　Ａ，"))
+        EXPECT_FALSE(numericKeyPasses(c)) << (int)c;
 }

@@ -54,7 +54,12 @@ protected:
         f->setFocus();
         f->selectAll();
         QTest::keyClick(f, Qt::Key_Delete);
-        QTest::keyClicks(f, q(text));
+        for (QChar ch : q(text)) {
+            if (ch.unicode() < 128)
+                QTest::keyClick(f, ch.toLatin1());
+            else  // as an input method in full-width mode sends it
+                QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(ch), {});
+        }
     }
     void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
     // Check boxes and option buttons react to their box and caption only.
@@ -151,6 +156,15 @@ TEST_F(DrawingWindowTest, LayoutButtonClampsTheStretchAndFillsLengthAndDatumLeve
     EXPECT_EQ(find<QLineEdit>("Text3")->text(), q("80"));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ends.empty());
+}
+
+TEST_F(DrawingWindowTest, FullWidthDigitsInTheLayoutFieldsAreNumbers) {
+    type("Text1", "２");
+    type("Text2", "３");
+    EXPECT_EQ(find<SpinField>("Text2")->text(), q("3"));
+    click("Command4");
+    EXPECT_EQ(find<QLineEdit>("Text3")->text(), q("25"));
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(DrawingWindowTest, StartButtonDeliversTheLayoutDirectedScriptAndEnds) {

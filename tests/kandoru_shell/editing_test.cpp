@@ -203,5 +203,62 @@ TEST_F(Editing, NumericFieldsTakeTheKeysOfANumberFreeTextRefusesQuotes) {
     EXPECT_EQ(doc().settings.outletRoute, "ab");
 }
 
+// Keys as an input method in full-width mode sends them, one character each, to whatever
+// has the focus.
+void typeKeys(const QString& text) {
+    for (QChar ch : text) {
+        QWidget* w = QApplication::focusWidget();
+        if (ch.unicode() < 128)
+            QTest::keyClick(w, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+TEST_F(Editing, FullWidthNumbersCommitAsNumbersTextCellsKeepWhatWasTyped) {
+    struct Case {
+        int grid, row, col;
+        const char* typed;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {1, 1, 2, "１２．５", "12.500"},
+        {1, 1, 4, "－０．２５", "-0.250"},
+        {1, 1, 3, "３", "3"},
+        {1, 2, 1, "１Ａ", "１Ａ"},  // route number: text
+        {4, 1, 3, "１０．８", "10.800"},
+        {4, 1, 2, "\u3000５", "5.000"},
+        {2, 1, 2, "１２．５", "12.500"},
+        {2, 1, 4, "２００", "２００"},  // pipe code: text
+        {3, 1, 5, "０．６", "0.6"},
+        {3, 1, 3, "１号", "１号"},  // manhole type: text
+    };
+    for (const auto& c : cases) {
+        at(c.grid, c.row, c.col);
+        typeKeys(QString::fromUtf8(c.typed));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(window->grid(c.grid)->table().text(c.row, c.col), c.stored)
+            << "FGrid" << c.grid << " " << c.typed;
+    }
+}
+
+TEST_F(Editing, NumericFieldsTakeFullWidthKeysAsAscii) {
+    QLineEdit* f = field("txtOutletGround");
+    f->clear();
+    f->setFocus();
+    ui.beeps = 0;
+    typeKeys(QStringLiteral("１０．８＋\u3000"));
+    EXPECT_EQ(f->text(), "10.8");
+    EXPECT_EQ(ui.beeps, 2);  // the full-width plus and space are refused like "+" and " "
+    EXPECT_EQ(doc().settings.outletGround, "10.8");
+    f->clear();
+    f->insert(QStringLiteral("－２．５"));  // pasted
+    EXPECT_EQ(doc().settings.outletGround, "-2.5");
+    QLineEdit* name = field("txtProjectName");
+    name->setFocus();
+    typeKeys(QStringLiteral("第２工区"));
+    EXPECT_EQ(doc().settings.projectName, "第２工区");
+}
+
 }  // namespace
 }  // namespace shell_test

@@ -143,6 +143,11 @@ TEST_F(WindowTest, TypedCellsFollowTheCommitRulesAndEnterMovesRight) {
     EXPECT_EQ(grid(9)->table().text(1, 3), "0.000");
     typeCell(9, 1, 1, "abc");
     EXPECT_EQ(grid(9)->table().text(1, 1), "abc");
+    // Full-width digits typed with the input method on: numbers in number columns only.
+    typeCell(9, 2, 2, "０．２");
+    EXPECT_EQ(grid(9)->table().text(2, 2), "0.200");
+    typeCell(9, 2, 1, "φ２００");
+    EXPECT_EQ(grid(9)->table().text(2, 1), "φ２００");
     typeCell(10, 2, 4, "0.15");
     EXPECT_EQ(grid(10)->table().text(2, 4), "0.150");
     typeCell(11, 1, 2, "300.0");

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <algorithm>
 
+#include "common/fullwidth.h"
 #include "common/numtext.h"
 
 namespace zumenko {
@@ -12,6 +13,12 @@ SpinField::SpinField(double minimum, double maximum, double step, QWidget* paren
     : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum), step_(step) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(false);
+}
+
+QValidator::State SpinField::validate(QString& input, int&) const {
+    // Digits typed with the input method on are read as the numbers they are.
+    for (auto& ch : input) ch = QChar(char16_t(common::asciiNumberChar(ch.unicode())));
+    return QValidator::Acceptable;
 }
 
 QString SpinField::text() const { return lineEdit()->text(); }

@@ -14,6 +14,7 @@ public:
     void setText(const QString& text);
 
     void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
 
 protected:
     StepEnabled stepEnabled() const override;
