@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "zumenko/preview/dxf_writer.h"
+#include "zumenko/preview/script_reader.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "cli/command.h"
 #include "zumenko/preview/render.h"
+#include "zumenko/preview/script_reader.h"
 
 namespace {
 

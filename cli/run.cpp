@@ -117,7 +117,7 @@ int runRun(const RunArgs& a) {
     }
 
     // The same drawing as pictures beside the script, to look at without AutoCAD.
-    auto pictures = zumenko::preview::writeProfilePictures(script.text, dir);
+    auto pictures = zumenko::preview::writeProfilePictures(script.figure, dir);
     if (!pictures) {
         ui.message(common::Icon::Exclamation, "プレビュー",
                    "縦断図の画像を書き込めませんでした。\r\n" + kandoru::pathText(dir));

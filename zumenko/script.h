@@ -1,11 +1,12 @@
-// The AutoCAD command script of the longitudinal profile: frame, title, band table,
-// scales, stations, labels, band values, ground line and pipes.
+// The drawing of the longitudinal profile: frame, title, band table, scales, stations,
+// labels, band values, ground line and pipes, as a model and as the AutoCAD command script.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "zumenko/drawing.h"
+#include "zumenko/figure.h"
 
 namespace zumenko {
 
@@ -36,6 +37,23 @@ std::optional<DrawError> checkDrawingFormat(const Drawing& doc);
 // A layout-directed stretch must lie within the station rows, start not after end.
 std::optional<DrawError> checkStretch(const Drawing& doc, const DrawOptions& opt);
 
+// The drawing the options ask for, as a model of one sheet. The checks above must pass.
+Figure drawFigure(const Drawing& doc, const DrawOptions& opt);
+
+// One sheet of a set: station rows first ... last in drawing order (of FGrid7, or of the
+// mirrored FGrid10 downstream first) drawn as a chosen stretch from the sheet's left edge.
+struct SheetStretch {
+    int first = 1;
+    int last = 1;
+    double datumLevel = 0;  // metres, a multiple of 5
+    double xOffset = 0;     // drawing units: the sheet's left edge
+    std::string titleSuffix;
+};
+
+// Adds the sheet to figure with the direction, pipe walls and frame of opt.
+void drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& sheet,
+               Figure& figure);
+
 // The script as UTF-8 lines, each ended by CR LF (a break line is a lone CR, so it reads
 // CR CR LF). The caller encodes it in CP932. Empty when a check above refuses the input.
 std::string generateScript(const Drawing& doc, const DrawOptions& opt);
@@ -43,6 +61,7 @@ std::string generateScript(const Drawing& doc, const DrawOptions& opt);
 struct ScriptResult {
     std::optional<DrawError> error;  // set: nothing to write
     std::string text;
+    Figure figure;  // the drawing the text draws
 };
 
 // Both checks, then the script.

@@ -11,7 +11,9 @@
 
 #include "common/sjis.h"
 #include "support/golden.h"
+#include "zumenko/preview/script_reader.h"
 
+using namespace zumenko;
 using namespace zumenko::preview;
 using testing_support::testData;
 
@@ -33,7 +35,7 @@ struct Collected : DL_CreationAdapter {
     std::string layer() { return common::cp932ToUtf8(getAttributes().getLayer()); }
 };
 
-std::map<std::string, std::pair<int, int>> countsOf(const Drawing& d) {
+std::map<std::string, std::pair<int, int>> countsOf(const Figure& d) {
     std::map<std::string, std::pair<int, int>> counts;
     for (const auto& e : d.elements) {
         auto& c = counts[d.layers[size_t(e.layer)]];
@@ -47,7 +49,7 @@ std::map<std::string, std::pair<int, int>> countsOf(const Drawing& d) {
 TEST(Dxf, ProfileReadsBackWithTheSameLayersLinesAndTexts) {
     auto r = readScriptFile(testData("preview/profile.txt"));
     ASSERT_TRUE(r && r->errors.empty());
-    const Drawing& d = r->drawing;
+    const Figure& d = r->figure;
     testing_support::TempDir dir;
     auto path = dir / "profile.dxf";
     auto written = writeDxf(d, path);
@@ -87,7 +89,7 @@ TEST(Dxf, JustificationMapsToDxfAlignmentCodes) {
                          "_dtext j bc 0,0 h 1 r 90 a "});
     ASSERT_TRUE(r.errors.empty());
     testing_support::TempDir dir;
-    ASSERT_TRUE(writeDxf(r.drawing, dir / "j.dxf"));
+    ASSERT_TRUE(writeDxf(r.figure, dir / "j.dxf"));
     Collected got;
     DL_Dxf reader;
     ASSERT_TRUE(reader.in((dir / "j.dxf").string(), &got));
@@ -102,14 +104,13 @@ TEST(Dxf, JustificationMapsToDxfAlignmentCodes) {
 TEST(Dxf, FailuresLeaveNoFileAndSayWhy) {
     testing_support::TempDir dir;
     auto r = readScript({"_dtext j tl 0,0 h 1 r 0 ok "});
-    auto missingFolder = writeDxf(r.drawing, dir / "no" / "x.dxf");
+    auto missingFolder = writeDxf(r.figure, dir / "no" / "x.dxf");
     EXPECT_FALSE(missingFolder);
     EXPECT_FALSE(missingFolder.error.empty());
 
     // A character code page 932 cannot hold is refused, never dropped.
-    Drawing d;
-    d.layerIndex("0");
-    d.elements.push_back({0, 7, Text{{0, 0}, {}, 1, 0, "管\xF0\x9F\x98\x80"}});
+    Figure d;
+    d.add(Text{{0, 0}, {}, 1, 0, "管\xF0\x9F\x98\x80"}, /*line=*/7);
     auto unmappable = writeDxf(d, dir / "u.dxf");
     EXPECT_FALSE(unmappable);
     EXPECT_NE(unmappable.error.find("7 行目"), std::string::npos);

@@ -12,7 +12,9 @@
 #include "common/sjis.h"
 #include "support/golden.h"
 #include "zumenko/preview/layer_colors.h"
+#include "zumenko/preview/script_reader.h"
 
+using namespace zumenko;
 using namespace zumenko::preview;
 using testing_support::testData;
 
@@ -44,7 +46,7 @@ Rendered renderOne(const char* justify, int angle) {
     auto r = readScript({std::string("_dtext j ") + justify + " 1000,1000 h 100 r " +
                          std::to_string(angle) + " ─│─ "});
     EXPECT_TRUE(r.errors.empty());
-    Picture pic = renderImage(r.drawing, 600);
+    Picture pic = renderImage(r.figure, 600);
     return {inkBox(pic.image), pic.view.toDevice({1000, 1000})};
 }
 
@@ -92,7 +94,7 @@ TEST(Render, EachJustificationPutsTheTextWhereAutoCadDoes) {
 TEST(Render, ProfilePictureStaysInsideItsExtentsAndShowsEveryLayer) {
     auto r = readScriptFile(testData("preview/profile.txt"));
     ASSERT_TRUE(r && r->errors.empty());
-    const Drawing& d = r->drawing;
+    const Figure& d = r->figure;
     Picture pic = renderImage(d, 1200);
     ASSERT_EQ(pic.image.width(), 1200);
     // The A3 sheet's aspect, give or take the margin.
@@ -144,7 +146,7 @@ TEST(Render, PdfPageIsTheSheetAtItsRealSizeAndSvgKeepsTheTexts) {
     auto r = readScriptFile(testData("preview/profile.txt"));
     ASSERT_TRUE(r && r->errors.empty());
     testing_support::TempDir dir;
-    ASSERT_TRUE(writePicture(r->drawing, dir / "p.pdf"));
+    ASSERT_TRUE(writePicture(r->figure, dir / "p.pdf"));
     auto pdf = common::readFileBytes(dir / "p.pdf");
     ASSERT_TRUE(pdf);
     std::smatch m;
@@ -153,37 +155,38 @@ TEST(Render, PdfPageIsTheSheetAtItsRealSizeAndSvgKeepsTheTexts) {
     EXPECT_NEAR(std::stod(m[2]) * 25.4 / 72, 297, 0.5);
     EXPECT_NE(pdf->find("IPAGothic"), std::string::npos);
 
-    ASSERT_TRUE(writePicture(r->drawing, dir / "p.svg", {800, 0}));
+    ASSERT_TRUE(writePicture(r->figure, dir / "p.svg", {800, 0}));
     auto svg = common::readFileBytes(dir / "p.svg");
     ASSERT_TRUE(svg);
     EXPECT_NE(svg->find("<svg"), std::string::npos);
     EXPECT_NE(svg->find("管"), std::string::npos);
 
-    ASSERT_TRUE(writePicture(r->drawing, dir / "p.PNG", {640, 0}));
+    ASSERT_TRUE(writePicture(r->figure, dir / "p.PNG", {640, 0}));
     EXPECT_EQ(QImage(QString::fromStdString((dir / "p.PNG").string())).width(), 640);
 }
 
 TEST(Render, PdfNeedsAScaleAndOtherFormatsAreRefused) {
     auto r = readScript({"_line 0,0 1000,1000"});
     testing_support::TempDir dir;
-    auto noScale = writePicture(r.drawing, dir / "x.pdf");
+    auto noScale = writePicture(r.figure, dir / "x.pdf");
     EXPECT_FALSE(noScale);
     EXPECT_NE(noScale.error.find("縮尺"), std::string::npos);
-    EXPECT_TRUE(writePicture(r.drawing, dir / "x.pdf", {2400, 100}));
-    EXPECT_FALSE(writePicture(r.drawing, dir / "x.bmp"));
+    EXPECT_TRUE(writePicture(r.figure, dir / "x.pdf", {2400, 100}));
+    EXPECT_FALSE(writePicture(r.figure, dir / "x.bmp"));
     EXPECT_FALSE(std::filesystem::exists(dir / "x.bmp"));
 }
 
-TEST(Render, ProfilePicturesBesideTheScriptOrNoneForABrokenOne) {
+TEST(Render, ProfilePicturesBesideTheScriptOrNoneForAnEmptyDrawing) {
     testing_support::TempDir dir;
-    auto text = common::cp932ToUtf8(*common::readFileBytes(testData("preview/profile.txt")));
-    ASSERT_TRUE(writeProfilePictures(text, dir.path()));
+    auto r = readScriptFile(testData("preview/profile.txt"));
+    ASSERT_TRUE(r && r->errors.empty());
+    ASSERT_TRUE(writeProfilePictures(r->figure, dir.path()));
     EXPECT_FALSE(QImage(QString::fromStdString((dir / kProfilePng).string())).isNull());
     EXPECT_EQ(common::readFileBytes(dir / kProfilePdf).value_or("").rfind("%PDF", 0), 0u);
 
     testing_support::TempDir other;
-    auto broken = writeProfilePictures("_DTEXTED 1\r\n_line 1,1\r\n", other.path());
-    EXPECT_FALSE(broken);
-    EXPECT_NE(broken.error.find("2 行目"), std::string::npos);
+    auto empty = writeProfilePictures(Figure{}, other.path());
+    EXPECT_FALSE(empty);
+    EXPECT_NE(empty.error.find("描く線も文字もありません"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(other.path()));
 }

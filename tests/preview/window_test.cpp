@@ -10,8 +10,10 @@
 #include "common/textfile.h"
 #include "support/fake_ui.h"
 #include "support/golden.h"
+#include "zumenko/preview/script_reader.h"
 #include "zumenko/shell/window.h"
 
+using namespace zumenko;
 using namespace zumenko::preview;
 using testing_support::FakeUi;
 using testing_support::testData;
@@ -38,7 +40,7 @@ TEST(PreviewWindow, ShowsTheScriptFittedZoomsAboutTheCursorAndRefits) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
     DrawingView* view = w->view();
     EXPECT_EQ(view->drawing().elements.size(),
-              readScriptFile(testData("preview/profile.txt"))->drawing.elements.size());
+              readScriptFile(testData("preview/profile.txt"))->figure.elements.size());
     const double fitted = view->scale();
     EXPECT_GT(fitted, 0);
 

@@ -10,7 +10,7 @@
 #include "common/sjis.h"
 #include "zumenko/preview/layer_colors.h"
 #include "zumenko/preview/temp_file.h"
-#include "zumenko/preview/text_layout.h"
+#include "zumenko/text_layout.h"
 
 namespace zumenko::preview {
 
@@ -70,7 +70,7 @@ struct Encoded {
 };
 
 // Every name and text in CP932; the first character that has no CP932 form is reported.
-std::optional<Encoded> encode(const Drawing& d, std::string* error) {
+std::optional<Encoded> encode(const Figure& d, std::string* error) {
     Encoded out;
     std::string bad;
     for (const auto& name : d.layers) {
@@ -86,7 +86,8 @@ std::optional<Encoded> encode(const Drawing& d, std::string* error) {
         if (auto t = std::get_if<Text>(&e.shape)) {
             auto b = common::utf8ToCp932(t->text, &bad);
             if (!b) {
-                *error = std::to_string(e.line) + " 行目の文字「" + bad + "」は CP932 で書けません";
+                *error = (e.line > 0 ? std::to_string(e.line) + " 行目の" : "") + "文字「" + bad +
+                         "」は CP932 で書けません";
                 return std::nullopt;
             }
             bytes = *b;
@@ -96,7 +97,7 @@ std::optional<Encoded> encode(const Drawing& d, std::string* error) {
     return out;
 }
 
-void writeDocument(const Drawing& d, const Encoded& enc, DL_Dxf& dxf, DL_WriterA& dw) {
+void writeDocument(const Figure& d, const Encoded& enc, DL_Dxf& dxf, DL_WriterA& dw) {
     const Box ext = extents(d);
 
     dxf.writeHeader(dw);
@@ -204,9 +205,9 @@ void writeDocument(const Drawing& d, const Encoded& enc, DL_Dxf& dxf, DL_WriterA
 
 }  // namespace
 
-common::WriteResult writeDxf(const Drawing& drawing, const std::filesystem::path& path) {
+common::WriteResult writeDxf(const Figure& figure, const std::filesystem::path& path) {
     std::string error;
-    auto enc = encode(drawing, &error);
+    auto enc = encode(figure, &error);
     if (!enc) return {false, error};
 
     const std::filesystem::path tmp = tempBeside(path);
@@ -215,7 +216,7 @@ common::WriteResult writeDxf(const Drawing& drawing, const std::filesystem::path
         DL_Dxf dxf;
         std::unique_ptr<DL_WriterA> dw(dxf.out(tmp.c_str(), DL_Codes::AC1015));
         if (!dw || dw->openFailed()) return {false, "cannot create " + tmp.string()};
-        writeDocument(drawing, *enc, dxf, *dw);
+        writeDocument(figure, *enc, dxf, *dw);
         dw->close();
     }
     // dxflib does not report write errors: check that the file is whole before using it.

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "common/textfile.h"
-#include "zumenko/preview/script_reader.h"
+#include "zumenko/figure.h"
 
 namespace zumenko::preview {
 
@@ -12,6 +12,6 @@ namespace zumenko::preview {
 // in code page 932, which every CAD program that honours the code page reads as Japanese
 // (DXF before 2007 has no UTF-8). The text style uses a Japanese gothic TrueType font.
 // Written beside the target and renamed over it, so a failure leaves the old file.
-common::WriteResult writeDxf(const Drawing& drawing, const std::filesystem::path& path);
+common::WriteResult writeDxf(const Figure& figure, const std::filesystem::path& path);
 
 }  // namespace zumenko::preview

@@ -33,12 +33,12 @@ bool isDefPoints(std::string_view name) {
            });
 }
 
-LayerColor layerColor(const Drawing& drawing, int layer) {
-    if (layer < 0 || size_t(layer) >= drawing.layers.size()) return kPalette[1];
-    if (isDefPoints(drawing.layers[size_t(layer)])) return kDefPoints;
+LayerColor layerColor(const Figure& figure, int layer) {
+    if (layer < 0 || size_t(layer) >= figure.layers.size()) return kPalette[1];
+    if (isDefPoints(figure.layers[size_t(layer)])) return kDefPoints;
     int order = 0;
     for (int i = 0; i < layer; ++i)
-        if (!isDefPoints(drawing.layers[size_t(i)])) ++order;
+        if (!isDefPoints(figure.layers[size_t(i)])) ++order;
     return kPalette[size_t(order) % kPalette.size()];
 }
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "zumenko/preview/script_reader.h"
+#include "zumenko/figure.h"
 
 namespace zumenko::preview {
 
@@ -16,6 +16,6 @@ bool isDefPoints(std::string_view layerName);
 
 // The DefPoints layer (the sheet border, which AutoCAD never plots) is light grey; the
 // other layers take the palette in order of first use.
-LayerColor layerColor(const Drawing& drawing, int layer);
+LayerColor layerColor(const Figure& figure, int layer);
 
 }  // namespace zumenko::preview

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "common/textfile.h"
+#include "zumenko/preview/script_reader.h"
 
 namespace zumenko::preview {
 
@@ -29,7 +30,7 @@ DrawingView::DrawingView(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(false);
 }
 
-void DrawingView::setDrawing(Drawing drawing) {
+void DrawingView::setDrawing(Figure drawing) {
     drawing_ = std::move(drawing);
     extents_ = extents(drawing_, measureText);
     zoomExtents();
@@ -108,7 +109,7 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(1200, 820);
 }
 
-void PreviewWindow::setDrawing(Drawing drawing) { view_->setDrawing(std::move(drawing)); }
+void PreviewWindow::setDrawing(Figure drawing) { view_->setDrawing(std::move(drawing)); }
 
 PreviewWindow* showScriptPreview(QWidget* parent, const std::string& scriptText, common::Ui& ui) {
     ReadResult r = readScript(common::splitLines(scriptText));
@@ -117,7 +118,7 @@ PreviewWindow* showScriptPreview(QWidget* parent, const std::string& scriptText,
                    "作図コマンドに解釈できない行があります。\n" + describeErrors(r.errors, 5));
         return nullptr;
     }
-    if (r.drawing.elements.empty()) {
+    if (r.figure.elements.empty()) {
         ui.message(common::Icon::Exclamation, kTitle, "描く線も文字もありません。");
         return nullptr;
     }
@@ -130,7 +131,7 @@ PreviewWindow* showScriptPreview(QWidget* parent, const std::string& scriptText,
         window = new PreviewWindow(parent);
         if (!parent) window->setAttribute(Qt::WA_DeleteOnClose, true);
     }
-    window->setDrawing(std::move(r.drawing));
+    window->setDrawing(std::move(r.figure));
     window->show();
     window->raise();
     window->activateWindow();

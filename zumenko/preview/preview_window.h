@@ -15,8 +15,8 @@ namespace zumenko::preview {
 class DrawingView : public QWidget {
 public:
     explicit DrawingView(QWidget* parent = nullptr);
-    void setDrawing(Drawing drawing);
-    const Drawing& drawing() const { return drawing_; }
+    void setDrawing(Figure drawing);
+    const Figure& drawing() const { return drawing_; }
     // Shows the whole drawing again, as "_zoom e" does.
     void zoomExtents();
     // Device pixels per drawing unit now.
@@ -35,7 +35,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent*) override;
 
 private:
-    Drawing drawing_;
+    Figure drawing_;
     Box extents_;
     View view_;
     bool fitted_ = true;  // follows the window size until the user zooms or drags
@@ -46,7 +46,7 @@ private:
 class PreviewWindow : public QWidget {
 public:
     explicit PreviewWindow(QWidget* parent = nullptr);
-    void setDrawing(Drawing drawing);
+    void setDrawing(Figure drawing);
     DrawingView* view() const { return view_; }
 
 private:

@@ -37,7 +37,7 @@ const QFontMetricsF& referenceMetrics() {
     return metrics;
 }
 
-QColor colorOf(const Drawing& d, int layer) {
+QColor colorOf(const Figure& d, int layer) {
     LayerColor c = layerColor(d, layer);
     return QColor(c.r, c.g, c.b);
 }
@@ -137,12 +137,14 @@ View fitView(const Box& box, double width, double height, double marginPx) {
     return v;
 }
 
-void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, double penWidth) {
+void paintDrawing(QPainter& painter, const Figure& figure, const View& view, double penWidth,
+                  const Box* within) {
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QFont font = pinnedFont();
-    for (const auto& e : drawing.elements) {
-        QColor color = colorOf(drawing, e.layer);
+    for (const auto& e : figure.elements) {
+        if (within && !within->intersects(elementBox(e, measureText))) continue;
+        QColor color = colorOf(figure, e.layer);
         if (auto s = std::get_if<Segment>(&e.shape)) {
             QPen pen(color, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
             painter.setPen(pen);
@@ -168,8 +170,8 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, d
     }
 }
 
-Picture renderImage(const Drawing& drawing, int widthPx) {
-    const Box ext = extents(drawing, measureText);
+Picture renderImage(const Figure& figure, int widthPx) {
+    const Box ext = extents(figure, measureText);
     const double margin = marginFor(widthPx);
     QSize size = fittedSize(ext, widthPx, margin);
     Picture pic;
@@ -178,7 +180,7 @@ Picture renderImage(const Drawing& drawing, int widthPx) {
     pic.image.fill(Qt::white);
     pic.view = fitView(ext, size.width(), size.height(), margin);
     QPainter painter(&pic.image);
-    paintDrawing(painter, drawing, pic.view, std::max(1.0, size.width() / 2400.0));
+    paintDrawing(painter, figure, pic.view, std::max(1.0, size.width() / 2400.0));
     return pic;
 }
 
@@ -192,7 +194,7 @@ std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path) 
     return std::nullopt;
 }
 
-common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::path& path,
+common::WriteResult writePicture(const Figure& figure, const std::filesystem::path& path,
                                  const PictureOptions& options) {
     auto format = pictureFormatOf(path);
     if (!format) return {false, "出力ファイルの拡張子は .png、.svg、.pdf のどれかにしてください"};
@@ -200,13 +202,13 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
     const QString tmpName = QString::fromStdString(tmp.string());
 
     if (*format == PictureFormat::Png) {
-        Picture pic = renderImage(drawing, options.widthPx);
+        Picture pic = renderImage(figure, options.widthPx);
         if (pic.image.isNull()) return {false, "画像が大きすぎて作れません"};
         return commitTemp(tmp, path, pic.image.save(tmpName, "PNG"));
     }
 
     if (*format == PictureFormat::Svg) {
-        const Box ext = extents(drawing, measureText);
+        const Box ext = extents(figure, measureText);
         const double margin = marginFor(options.widthPx);
         QSize size = fittedSize(ext, options.widthPx, margin);
         QSvgGenerator svg;
@@ -217,58 +219,74 @@ common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::
         QPainter painter;
         if (!painter.begin(&svg)) return {false, "cannot create " + tmp.string()};
         painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-        paintDrawing(painter, drawing, fitView(ext, size.width(), size.height(), margin),
+        paintDrawing(painter, figure, fitView(ext, size.width(), size.height(), margin),
                      std::max(1.0, size.width() / 2400.0));
         bool ok = painter.end();
         return commitTemp(tmp, path, ok);
     }
 
-    // PDF: one paper millimetre per sheet millimetre; the page is the sheet border (or the
-    // extents when the script drew none), grown to the extents if anything lies outside.
-    double scaleDen =
-        options.scaleDenominator > 0 ? options.scaleDenominator : horizontalScale(drawing);
+    // PDF: one paper millimetre per sheet millimetre.
+    const double scaleDen = options.scaleDenominator > 0 ? options.scaleDenominator : figure.scale;
     if (!(scaleDen > 0))
         return {false, "縮尺（H=1:…の文字）が図面にないため、PDF の用紙の大きさを決められません"};
-    Box ext = extents(drawing, measureText);
-    Box page = sheetBorder(drawing);
-    if (page.empty) page = grown(ext, 5 * scaleDen);
-    page.add(ext);
-    const double wMm = page.width() / scaleDen, hMm = page.height() / scaleDen;
-    if (!(wMm > 0) || !(hMm > 0)) return {false, "描く要素がありません"};
-    if (wMm > kMaxPageMm || hMm > kMaxPageMm)
-        return {false, "用紙が大きすぎます（" + std::to_string(std::llround(wMm)) + " × " +
-                           std::to_string(std::llround(hMm)) + " mm）"};
+    std::vector<Box> pages;
+    const Box ext = extents(figure, measureText);
+    if (figure.sheets.size() > 1) {
+        for (const auto& sheet : figure.sheets) pages.push_back(sheet.border);
+    } else {
+        // The sheet border (or the extents when none was drawn), grown to the extents if
+        // anything lies outside it.
+        Box page = figure.sheets.empty() ? grown(ext, 5 * scaleDen) : figure.sheets[0].border;
+        page.add(ext);
+        pages.push_back(page);
+    }
+    for (const Box& page : pages) {
+        const double wMm = page.width() / scaleDen, hMm = page.height() / scaleDen;
+        if (!(wMm > 0) || !(hMm > 0)) return {false, "描く要素がありません"};
+        if (wMm > kMaxPageMm || hMm > kMaxPageMm)
+            return {false, "用紙が大きすぎます（" + std::to_string(std::llround(wMm)) + " × " +
+                               std::to_string(std::llround(hMm)) + " mm）"};
+    }
 
     QPdfWriter pdf(tmpName);
     pdf.setResolution(kPdfDpi);
     pdf.setTitle(QStringLiteral("下水縦断図"));
     pdf.setCreator(QStringLiteral("gesui"));
-    QPageSize pageSize(QSizeF(std::min(wMm, hMm), std::max(wMm, hMm)), QPageSize::Millimeter,
-                       QString(), QPageSize::ExactMatch);
-    pdf.setPageLayout(QPageLayout(pageSize,
-                                  wMm > hMm ? QPageLayout::Landscape : QPageLayout::Portrait,
-                                  QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    auto layoutOf = [&](const Box& page) {
+        const double wMm = page.width() / scaleDen, hMm = page.height() / scaleDen;
+        QPageSize pageSize(QSizeF(std::min(wMm, hMm), std::max(wMm, hMm)), QPageSize::Millimeter,
+                           QString(), QPageSize::ExactMatch);
+        return QPageLayout(pageSize, wMm > hMm ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    };
+    pdf.setPageLayout(layoutOf(pages[0]));
     QPainter painter;
     if (!painter.begin(&pdf)) return {false, "cannot create " + tmp.string()};
-    View view;
-    view.scale = kPdfDpi / 25.4 / scaleDen;
-    view.left = page.minX;
-    view.top = page.maxY;
-    paintDrawing(painter, drawing, view, kPdfLineMm * kPdfDpi / 25.4);
-    bool ok = painter.end();
+    bool ok = true;
+    for (size_t i = 0; i < pages.size() && ok; ++i) {
+        if (i > 0) {
+            ok = pdf.setPageLayout(layoutOf(pages[i])) && pdf.newPage();
+            if (!ok) break;
+        }
+        View view;
+        view.scale = kPdfDpi / 25.4 / scaleDen;
+        view.left = pages[i].minX;
+        view.top = pages[i].maxY;
+        // Each page of a set shows what stands on its sheet.
+        paintDrawing(painter, figure, view, kPdfLineMm * kPdfDpi / 25.4,
+                     pages.size() > 1 ? &pages[i] : nullptr);
+    }
+    ok = painter.end() && ok;
     return commitTemp(tmp, path, ok);
 }
 
-common::WriteResult writeProfilePictures(const std::string& scriptText,
+common::WriteResult writeProfilePictures(const Figure& figure,
                                          const std::filesystem::path& folder) {
-    ReadResult r = readScript(common::splitLines(scriptText));
-    if (!r.errors.empty())
-        return {false, "作図コマンドに解釈できない行があります\n" + describeErrors(r.errors)};
-    if (r.drawing.elements.empty()) return {false, "描く線も文字もありません"};
+    if (figure.elements.empty()) return {false, "描く線も文字もありません"};
     ensureGuiApplication();
-    auto png = writePicture(r.drawing, folder / kProfilePng);
+    auto png = writePicture(figure, folder / kProfilePng);
     if (!png) return png;
-    return writePicture(r.drawing, folder / kProfilePdf);
+    return writePicture(figure, folder / kProfilePdf);
 }
 
 }  // namespace zumenko::preview

@@ -1,5 +1,5 @@
-// Draws the elements of a script with Qt: a PNG or SVG fitted to the extents as
-// "_zoom e" shows them, or a PDF at the sheet's real size. Needs a QGuiApplication.
+// Draws the drawing model with Qt: a PNG or SVG fitted to the extents as "_zoom e" shows
+// them, or a PDF with one page per sheet at the sheet's real size. Needs a QGuiApplication.
 #pragma once
 
 #include <QFont>
@@ -9,8 +9,8 @@
 #include <optional>
 
 #include "common/textfile.h"
-#include "zumenko/preview/script_reader.h"
-#include "zumenko/preview/text_layout.h"
+#include "zumenko/figure.h"
+#include "zumenko/text_layout.h"
 
 class QPainter;
 
@@ -43,8 +43,10 @@ struct View {
 // on every side.
 View fitView(const Box& box, double width, double height, double marginPx);
 
-// Paints every element in its layer colour; penWidth in device units.
-void paintDrawing(QPainter& painter, const Drawing& drawing, const View& view, double penWidth);
+// Paints every element in its layer colour, or only those touching within; penWidth in
+// device units.
+void paintDrawing(QPainter& painter, const Figure& figure, const View& view, double penWidth,
+                  const Box* within = nullptr);
 
 struct Picture {
     QImage image;
@@ -53,7 +55,7 @@ struct Picture {
 
 // The drawing on a white image widthPx wide, as tall as the extents need (both sides
 // shrunk for a very tall drawing); a null image when there is no memory for it.
-Picture renderImage(const Drawing& drawing, int widthPx);
+Picture renderImage(const Figure& figure, int widthPx);
 
 enum class PictureFormat { Png, Svg, Pdf };
 // From the file name's extension (.png, .svg, .pdf, any case).
@@ -61,18 +63,18 @@ std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path);
 
 struct PictureOptions {
     int widthPx = 2400;           // PNG and SVG
-    double scaleDenominator = 0;  // PDF: drawing units per paper mm; 0 takes it from "H=1:N"
+    double scaleDenominator = 0;  // PDF: drawing units per paper mm; 0 takes the model's
 };
 
-// Writes the picture beside path and renames it over path.
-common::WriteResult writePicture(const Drawing& drawing, const std::filesystem::path& path,
+// Writes the picture beside path and renames it over path. The PDF has a page per sheet of
+// the model, each exactly the sheet; a model of one sheet (or none) gets one page that
+// grows to hold whatever lies outside the sheet.
+common::WriteResult writePicture(const Figure& figure, const std::filesystem::path& path,
                                  const PictureOptions& options = {});
 
-// profile.png and profile.pdf in folder, from a script as the generator returns it (UTF-8
-// lines ended by CR LF). Makes a QGuiApplication when there is none.
+// profile.png and profile.pdf in folder. Makes a QGuiApplication when there is none.
 inline constexpr const char* kProfilePng = "profile.png";
 inline constexpr const char* kProfilePdf = "profile.pdf";
-common::WriteResult writeProfilePictures(const std::string& scriptText,
-                                         const std::filesystem::path& folder);
+common::WriteResult writeProfilePictures(const Figure& figure, const std::filesystem::path& folder);
 
 }  // namespace zumenko::preview

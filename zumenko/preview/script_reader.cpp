@@ -7,8 +7,10 @@
 #include <charconv>
 #include <cmath>
 
+#include "common/numtext.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
+#include "zumenko/preview/layer_colors.h"
 
 namespace zumenko::preview {
 
@@ -125,8 +127,9 @@ private:
     }
 
     void add(int line, std::variant<Segment, Text> shape) {
-        if (currentLayer_ < 0) currentLayer_ = result_.drawing.layerIndex("0");
-        result_.drawing.elements.push_back({currentLayer_, line, std::move(shape)});
+        const bool isText = std::holds_alternative<Text>(shape);
+        result_.figure.add(std::move(shape), line);
+        lastText_ = isText ? result_.figure.elements.size() : 0;
     }
 
     void readLine(int n, std::string_view line) {
@@ -136,9 +139,15 @@ private:
         }
         // End lines (blanks) and break lines (a lone CR) are Enters: nothing to draw.
         if (allOf(line, ' ')) return;
-        if (allOf(line, '\r')) return;
+        if (allOf(line, '\r')) {
+            // A break line after a text answers dtext's prompt for a further line.
+            if (lastText_ > 0)
+                ++std::get<Text>(result_.figure.elements[lastText_ - 1].shape).breaks;
+            return;
+        }
+        lastText_ = 0;
         if (line == kCancelLine) {
-            result_.drawing.cancelled = true;
+            result_.cancelled = true;
             return;
         }
         Tokens t(line);
@@ -149,7 +158,7 @@ private:
         if (equalsNoCase(command, "_zoom")) {
             auto option = t.next();
             if (equalsNoCase(option, "e") && t.onlyBlanksLeft()) {
-                result_.drawing.zoomExtents = true;
+                result_.zoomExtents = true;
                 return;
             }
             return fail(n, "_zoom は e（オブジェクト範囲）だけを解釈します", line);
@@ -175,7 +184,7 @@ private:
         if (name.empty()) return fail(n, "画層名がありません", line);
         if (!t.onlyBlanksLeft())
             return fail(n, "画層名に空白があります（AutoCAD は空白を Enter と読みます）", line);
-        currentLayer_ = result_.drawing.layerIndex(name);
+        result_.figure.selectLayer(name);
     }
 
     void readText(int n, std::string_view line, Tokens& t) {
@@ -196,23 +205,48 @@ private:
         if (!text.empty() && text.back() == ' ') text.remove_suffix(1);
         // An empty answer at the text prompt makes no text in AutoCAD either.
         if (allOf(text, ' ')) return;
-        add(n, Text{*at, *justify, *height, *angle, std::string(text)});
+        add(n, Text{*at, *justify, *height, *angle, std::string(text), /*breaks=*/0});
     }
 
     ReadResult result_;
-    int currentLayer_ = -1;
+    size_t lastText_ = 0;  // 1 + index of the text the last command drew, 0 for none
 };
 
 }  // namespace
 
-int Drawing::layerIndex(std::string_view name) {
-    auto it = std::find(layers.begin(), layers.end(), name);
-    if (it != layers.end()) return int(it - layers.begin());
-    layers.emplace_back(name);
-    return int(layers.size() - 1);
+double horizontalScale(const Figure& figure) {
+    constexpr std::string_view kPrefix = "H=1:";
+    for (const auto& e : figure.elements) {
+        auto t = std::get_if<Text>(&e.shape);
+        if (!t || t->text.rfind(kPrefix, 0) != 0) continue;
+        std::string_view rest = std::string_view(t->text).substr(kPrefix.size());
+        if (!common::hasNumber(rest)) continue;
+        double h = common::val(rest);
+        if (std::isfinite(h) && h > 0) return h;
+    }
+    return 0;
 }
 
-ReadResult readScript(const std::vector<std::string>& lines) { return Reader().run(lines); }
+ReadResult readScript(const std::vector<std::string>& lines) {
+    ReadResult r = Reader().run(lines);
+    Figure& f = r.figure;
+    f.scale = horizontalScale(f);
+    // Each run of segments on DefPoints is one sheet's border.
+    bool inRun = false;
+    for (const auto& e : f.elements) {
+        const bool border =
+            isDefPoints(f.layers[size_t(e.layer)]) && std::holds_alternative<Segment>(e.shape);
+        if (border) {
+            if (!inRun) f.sheets.emplace_back();
+            const auto& seg = std::get<Segment>(e.shape);
+            f.sheets.back().border.add(seg.a);
+            f.sheets.back().border.add(seg.b);
+            f.sheets.back().frame = f.sheets.back().border;
+        }
+        inRun = border;
+    }
+    return r;
+}
 
 std::optional<ReadResult> readScriptFile(const std::filesystem::path& path) {
     auto bytes = common::readFileBytes(path);
@@ -220,7 +254,7 @@ std::optional<ReadResult> readScriptFile(const std::filesystem::path& path) {
     return readScript(common::splitLines(common::cp932ToUtf8(*bytes)));
 }
 
-std::optional<Drawing> loadDrawing(const std::filesystem::path& path, std::string* message) {
+std::optional<Figure> loadDrawing(const std::filesystem::path& path, std::string* message) {
     auto result = readScriptFile(path);
     if (!result) {
         *message = "スクリプト " + path.string() + " を読めません\n";
@@ -230,11 +264,11 @@ std::optional<Drawing> loadDrawing(const std::filesystem::path& path, std::strin
         *message = path.string() + " に解釈できない行があります\n" + describeErrors(result->errors);
         return std::nullopt;
     }
-    if (result->drawing.elements.empty()) {
+    if (result->figure.elements.empty()) {
         *message = path.string() + " には描く線も文字もありません\n";
         return std::nullopt;
     }
-    return std::move(result->drawing);
+    return std::move(result->figure);
 }
 
 std::string describeErrors(const std::vector<ScriptError>& errors, size_t maxLines) {

@@ -1,13 +1,10 @@
 // Text placement by AutoCAD's justification rules, and drawing extents.
-#include "zumenko/preview/text_layout.h"
+#include "zumenko/text_layout.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "common/numtext.h"
-#include "zumenko/preview/layer_colors.h"
-
-namespace zumenko::preview {
+namespace zumenko {
 
 namespace {
 
@@ -89,61 +86,21 @@ TextPlacement placeText(const Text& text, const TextMetrics& m) {
     return p;
 }
 
-void Box::add(Point p) {
-    if (empty) {
-        minX = maxX = p.x;
-        minY = maxY = p.y;
-        empty = false;
-        return;
-    }
-    minX = std::min(minX, p.x);
-    maxX = std::max(maxX, p.x);
-    minY = std::min(minY, p.y);
-    maxY = std::max(maxY, p.y);
-}
-
-void Box::add(const Box& b) {
-    if (b.empty) return;
-    add(Point{b.minX, b.minY});
-    add(Point{b.maxX, b.maxY});
-}
-
-Box extents(const Drawing& drawing, const MeasureText& measure) {
+Box elementBox(const Element& element, const MeasureText& measure) {
     Box box;
-    for (const auto& e : drawing.elements) {
-        if (auto s = std::get_if<Segment>(&e.shape)) {
-            box.add(s->a);
-            box.add(s->b);
-        } else if (auto t = std::get_if<Text>(&e.shape)) {
-            for (const auto& corner : placeText(*t, measure(t->text)).box) box.add(corner);
-        }
+    if (auto s = std::get_if<Segment>(&element.shape)) {
+        box.add(s->a);
+        box.add(s->b);
+    } else if (auto t = std::get_if<Text>(&element.shape)) {
+        for (const auto& corner : placeText(*t, measure(t->text)).box) box.add(corner);
     }
     return box;
 }
 
-Box sheetBorder(const Drawing& drawing) {
+Box extents(const Figure& figure, const MeasureText& measure) {
     Box box;
-    for (const auto& e : drawing.elements) {
-        if (!isDefPoints(drawing.layers[size_t(e.layer)])) continue;
-        if (auto s = std::get_if<Segment>(&e.shape)) {
-            box.add(s->a);
-            box.add(s->b);
-        }
-    }
+    for (const auto& e : figure.elements) box.add(elementBox(e, measure));
     return box;
 }
 
-double horizontalScale(const Drawing& drawing) {
-    constexpr std::string_view kPrefix = "H=1:";
-    for (const auto& e : drawing.elements) {
-        auto t = std::get_if<Text>(&e.shape);
-        if (!t || t->text.rfind(kPrefix, 0) != 0) continue;
-        std::string_view rest = std::string_view(t->text).substr(kPrefix.size());
-        if (!common::hasNumber(rest)) continue;
-        double h = common::val(rest);
-        if (std::isfinite(h) && h > 0) return h;
-    }
-    return 0;
-}
-
-}  // namespace zumenko::preview
+}  // namespace zumenko

@@ -1,11 +1,11 @@
 // Justification by AutoCAD's rules: where the glyph box lies around the insertion point.
-#include "zumenko/preview/text_layout.h"
+#include "zumenko/text_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-using namespace zumenko::preview;
+using namespace zumenko;
 
 namespace {
 

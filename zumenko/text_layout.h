@@ -6,9 +6,9 @@
 #include <functional>
 #include <string_view>
 
-#include "zumenko/preview/script_reader.h"
+#include "zumenko/figure.h"
 
-namespace zumenko::preview {
+namespace zumenko {
 
 // Size of a text of height 1. Japanese drafting measures a text by its full-width
 // character box, so the height is the font's em square: Top is the top of that box,
@@ -38,22 +38,10 @@ struct TextPlacement {
 // about that point.
 TextPlacement placeText(const Text& text, const TextMetrics& metrics);
 
-struct Box {
-    double minX = 0, minY = 0, maxX = 0, maxY = 0;
-    bool empty = true;
-    void add(Point p);
-    void add(const Box& b);
-    double width() const { return empty ? 0 : maxX - minX; }
-    double height() const { return empty ? 0 : maxY - minY; }
-};
+// The box of one element: a segment's ends, a text's glyph box.
+Box elementBox(const Element& element, const MeasureText& measure = estimateTextMetrics);
 
 // Bounding box of every segment and every text's glyph box.
-Box extents(const Drawing& drawing, const MeasureText& measure = estimateTextMetrics);
+Box extents(const Figure& figure, const MeasureText& measure = estimateTextMetrics);
 
-// The sheet border, when the script drew one: the box of the segments on the DefPoints layer.
-Box sheetBorder(const Drawing& drawing);
-
-// The horizontal scale denominator from the scale text "H=1:N"; 0 when there is none.
-double horizontalScale(const Drawing& drawing);
-
-}  // namespace zumenko::preview
+}  // namespace zumenko

@@ -1,0 +1,74 @@
+// The stations and spans of the profile in drawing order: upstream first from the source
+// tables, downstream first from the mirrored ones.
+#pragma once
+
+#include <string>
+
+#include "common/numtext.h"
+#include "zumenko/drawing.h"
+#include "zumenko/sheet_geometry.h"
+
+namespace zumenko {
+
+// Station r is a row of the split-point table (FGrid7, or FGrid10 downstream first); the
+// span leaving it is split row r (upstream first) or mirrored row r + 1 (downstream first,
+// traversed from its end to its start).
+struct Stations {
+    Stations(const Drawing& d, bool upstreamFirst)
+        : fwd(upstreamFirst),
+          points(upstreamFirst ? d.fgrid7 : d.fgrid10),
+          spans(upstreamFirst ? d.split : d.fgrid12),
+          holes(upstreamFirst ? d.manholes : d.fgrid11) {}
+
+    // Station rows: up to the first blank 追加距離.
+    int count() const {
+        int n = 0;
+        while (n < points.dataRows() && !points.text(n + 1, 3).empty()) ++n;
+        return n;
+    }
+    const std::string& distance(int r) const { return points.text(r, 3); }
+    double distanceM(int r) const { return common::val(points.text(r, 3)); }
+    const std::string& ground(int r) const { return spans.text(r, 3); }
+    const std::string& manhole(int r, int c) const { return holes.text(r, c); }
+    bool subPipe(int r) const { return !holes.text(r, 4).empty(); }
+    // Distance between station r - 1 and station r.
+    double lengthBefore(int r) const {
+        return common::val(fwd ? points.text(r - 1, 2) : points.text(r, 2));
+    }
+    // The manhole label: number, type and depth.
+    std::string label(int r) const {
+        return " " + manhole(r, 2) + "  " + manhole(r, 3) + " h=" + manhole(r, 8);
+    }
+
+    int spanRow(int r) const { return fwd ? r : r + 1; }
+    const std::string& spanLength(int r) const { return points.text(spanRow(r), 2); }
+    const std::string& span(int r, int c) const { return spans.text(spanRow(r), c); }
+    // The station's split label, such as 3 or 3-1.
+    const std::string& splitLabel(int r) const { return points.text(r, 1); }
+    // Values of the span leaving station r at its left end, of the span arriving at
+    // station r at its right end: cover, invert level, excavation depth. Downstream first
+    // a span is traversed from its end to its start.
+    const std::string& leftValue(int r, BandItem item) const {
+        return value(spanRow(r), item, fwd);
+    }
+    const std::string& rightValue(int r, BandItem item) const {
+        return value(spanRow(r - 1), item, !fwd);
+    }
+    // 起点土被 / 終点土被, 起点管底高 / 終点管底高 of split row s, or 上掘削 / 下掘削 of its
+    // manhole.
+    const std::string& value(int s, BandItem item, bool atStart) const {
+        if (item == kCover) return spans.text(s, atStart ? 8 : 9);
+        if (item == kInvert) return spans.text(s, atStart ? 6 : 7);
+        return holes.text(s, atStart ? 6 : 7);
+    }
+    // Inverts of the span leaving station r at its left and right ends, metres.
+    double leftInvert(int r) const { return common::val(span(r, fwd ? 6 : 7)); }
+    double rightInvert(int r) const { return common::val(span(r, fwd ? 7 : 6)); }
+
+    bool fwd;
+    const common::Table& points;
+    const common::Table& spans;
+    const common::Table& holes;
+};
+
+}  // namespace zumenko
