@@ -2,10 +2,11 @@
 #include <QApplication>
 #include <QDir>
 
+#include "common/gui/app_start.h"
 #include "kandoru/shell/main_window.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    auto app = gui::startApplication(argc, argv, "Kandoru");
     QApplication::setApplicationName(QStringLiteral("Kandoru"));
     // Dialogs open in the program's folder, and the siblings are found beside it.
     QDir::setCurrent(QCoreApplication::applicationDirPath());

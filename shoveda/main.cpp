@@ -1,11 +1,12 @@
 // Shoveda, the format data manager.
 #include <QApplication>
 
+#include "common/gui/app_start.h"
 #include "shoveda/shell/main_window.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    auto app = gui::startApplication(argc, argv, "Shoveda");
     shoveda::MainWindow window;
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }

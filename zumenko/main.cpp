@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "common/gui/app_start.h"
 #include "common/gui/qt_ui.h"
 #include "common/gui/qtext.h"
 #include "common/rendezvous.h"
@@ -35,7 +36,7 @@ bool ownerServesClipboard() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    auto app = gui::startApplication(argc, argv, zumenko::kProgramTitle);
     QApplication::setApplicationName(QString::fromLatin1(zumenko::kProgramTitle));
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
                    std::string("すでに「") + zumenko::kProgramTitle + "」は起動されています。");
         return 1;
     }
+    // A new hand-off ends the clipboard serving of the previous drawing.
+    zumenko::SingleInstance::endPreviousServing();
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
 
@@ -66,17 +69,20 @@ int main(int argc, char** argv) {
             QCoreApplication::quit();
             return;
         }
-        // Serve the script until another program takes the clipboard over; a new
-        // instance may start meanwhile.
+        // Serve the script until another program takes the clipboard over or a new
+        // instance starts; listen before the lock goes, so a new one always finds us.
+        instance.serveUntilReplaced([] { QCoreApplication::quit(); });
         instance.release();
-        QObject::connect(clipboard, &QClipboard::changed, &app, [clipboard](QClipboard::Mode m) {
-            if (m == QClipboard::Clipboard && !clipboard->ownsClipboard()) QCoreApplication::quit();
-        });
+        QObject::connect(clipboard, &QClipboard::changed, app.get(),
+                         [clipboard](QClipboard::Mode m) {
+                             if (m == QClipboard::Clipboard && !clipboard->ownsClipboard())
+                                 QCoreApplication::quit();
+                         });
         if (!clipboard->ownsClipboard()) QCoreApplication::quit();
     };
     window.show();
     window.activateWindow();
     if (drive == "auto" || drive == "start")
         QTimer::singleShot(0, &window, [&] { window.startCommand(/*automatic=*/drive == "auto"); });
-    return app.exec();
+    return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/numtext.h"
+#include "zumenko/drawable.h"
 #include "zumenko/layout.h"
 #include "zumenko/script_writer.h"
 #include "zumenko/sections.h"
@@ -483,9 +484,16 @@ void drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& s
     Generator(doc, opt, figure, sheet.xOffset).run(rg, sheet.titleSuffix);
 }
 
+std::optional<DrawError> checkDrawable(const Figure& figure) {
+    const std::string bad = undrawableValue(figure);
+    if (bad.empty()) return std::nullopt;
+    return DrawError{kUndrawableTitle,
+                     "図面に描けない値があるため、作図コマンドを書き出せません。\r\n" + bad +
+                         "\r\n路線長、地盤高、書式の縮尺・文字高さ・画層名を確かめてください。"};
+}
+
 std::string generateScript(const Drawing& doc, const DrawOptions& opt) {
-    if (checkDrawingFormat(doc) || checkStretch(doc, opt)) return {};
-    return writeScript(drawFigure(doc, opt));
+    return drawScript(doc, opt).text;
 }
 
 ScriptResult drawScript(const Drawing& doc, const DrawOptions& opt) {
@@ -494,6 +502,8 @@ ScriptResult drawScript(const Drawing& doc, const DrawOptions& opt) {
     if (!res.error) res.error = checkStretch(doc, opt);
     if (res.error) return res;
     res.figure = drawFigure(doc, opt);
+    // A script the preview (or AutoCAD) cannot take is never written.
+    if ((res.error = checkDrawable(res.figure))) return res;
     res.text = writeScript(res.figure);
     return res;
 }

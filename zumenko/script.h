@@ -54,6 +54,12 @@ struct SheetStretch {
 void drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& sheet,
                Figure& figure);
 
+inline constexpr const char* kUndrawableTitle = "作図データ";
+
+// A figure holding a value no drawing can take (a coordinate beyond a million kilometres,
+// a text height not above 0, a layer name empty or with a blank) is refused, naming it.
+std::optional<DrawError> checkDrawable(const Figure& figure);
+
 // The script as UTF-8 lines, each ended by CR LF (a break line is a lone CR, so it reads
 // CR CR LF). The caller encodes it in CP932. Empty when a check above refuses the input.
 std::string generateScript(const Drawing& doc, const DrawOptions& opt);
@@ -64,7 +70,7 @@ struct ScriptResult {
     Figure figure;  // the drawing the text draws
 };
 
-// Both checks, then the script.
+// The checks, the figure, its drawable check, then the script.
 ScriptResult drawScript(const Drawing& doc, const DrawOptions& opt);
 
 }  // namespace zumenko

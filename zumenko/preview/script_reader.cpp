@@ -10,6 +10,7 @@
 #include "common/numtext.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
+#include "zumenko/drawable.h"
 #include "zumenko/preview/layer_colors.h"
 
 namespace zumenko::preview {
@@ -17,9 +18,6 @@ namespace zumenko::preview {
 namespace {
 
 constexpr std::string_view kCancelLine = "*キャンセル*";
-// A million kilometres in drawing millimetres: far beyond any sheet, and small enough for
-// every writer (dxflib prints numbers into a fixed buffer).
-constexpr double kLargestNumber = 1e12;
 constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
@@ -37,8 +35,7 @@ std::optional<double> parseNumber(std::string_view s) {
     if (s.empty()) return std::nullopt;
     double v = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v)) return std::nullopt;
-    if (std::abs(v) > kLargestNumber) return std::nullopt;
+    if (ec != std::errc() || end != s.data() + s.size() || !drawableNumber(v)) return std::nullopt;
     return v;
 }
 

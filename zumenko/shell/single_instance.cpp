@@ -4,11 +4,22 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QLocalSocket>
 #include <QStandardPaths>
 
 #include "common/rendezvous.h"
 
 namespace zumenko {
+
+namespace {
+// The rendezvous folder as a short key: instances sharing the hand-off and script files
+// exclude each other, others (a test under its own home folder) do not.
+QString rendezvousKey() {
+    const QString rendezvous = QString::fromStdString(common::rendezvousFolder().string());
+    return QString::fromLatin1(
+        QCryptographicHash::hash(rendezvous.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+}
+}  // namespace
 
 QString SingleInstance::lockPath() {
     const QString rendezvous = QString::fromStdString(common::rendezvousFolder().string());
@@ -20,12 +31,48 @@ QString SingleInstance::lockPath() {
         folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty()) folder = rendezvous;  // the home folder
 #endif
-    // Keyed by the rendezvous folder: instances that share the hand-off and script files
-    // exclude each other, others (a test under its own home folder) do not.
-    const QByteArray key =
-        QCryptographicHash::hash(rendezvous.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    return QDir(folder).filePath(QStringLiteral(".Zumenko-") + QString::fromLatin1(key) +
+    return QDir(folder).filePath(QStringLiteral(".Zumenko-") + rendezvousKey() +
                                  QStringLiteral(".lock"));
+}
+
+QString SingleInstance::serverName() {
+#ifdef Q_OS_WIN
+    // A pipe name of this user's session; no folder.
+    return QStringLiteral("Zumenko-") + qEnvironmentVariable("USERNAME") + QLatin1Char('-') +
+           rendezvousKey();
+#else
+    // A socket file beside the lock file (the user's own folder, not the shared temp).
+    QString path = lockPath();
+    path.chop(5);  // ".lock"
+    return path + QStringLiteral(".serve");
+#endif
+}
+
+bool SingleInstance::serveUntilReplaced(std::function<void()> onEnd) {
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    const QString name = serverName();
+    // A socket left by an instance that died would keep the name taken.
+    if (!server_->listen(name) && QLocalServer::removeServer(name) && !server_->listen(name)) {
+        server_.reset();
+        return false;
+    }
+    if (!server_->isListening()) {
+        server_.reset();
+        return false;
+    }
+    QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
+                     [onEnd = std::move(onEnd)] { onEnd(); });
+    return true;
+}
+
+bool SingleInstance::endPreviousServing(int timeoutMs) {
+    QLocalSocket socket;
+    socket.connectToServer(serverName());
+    if (!socket.waitForConnected(timeoutMs)) return false;
+    // The serving instance ends on the connection; its end closes the socket.
+    socket.waitForDisconnected(timeoutMs);
+    return true;
 }
 
 bool SingleInstance::acquire() {

@@ -1,8 +1,10 @@
 // One running drawing program per user and rendezvous folder.
 #pragma once
 
+#include <QLocalServer>
 #include <QLockFile>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace zumenko {
@@ -19,8 +21,19 @@ public:
     // Lets a new instance start (the old one may still be serving the clipboard).
     void release();
 
+    // After delivery, while this instance serves the clipboard: a new instance that starts
+    // calls endPreviousServing(), and onEnd runs here. False when no one could listen.
+    bool serveUntilReplaced(std::function<void()> onEnd);
+    // Ends the clipboard serving of an earlier instance and waits (at most timeoutMs) until
+    // it has gone, so that one drawing program runs at a time. False if none was serving.
+    static bool endPreviousServing(int timeoutMs = 5000);
+
 private:
+    // Where a serving instance listens: one name per user and rendezvous folder.
+    static QString serverName();
+
     std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QLocalServer> server_;
 };
 
 }  // namespace zumenko
