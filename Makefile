@@ -22,16 +22,22 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # make demo: gesui run on every examples/*.osa with the format file of the same name, or
-# else the first examples/*.osb; XTemp.txt, JTemp.txt, profile.png and profile.pdf go to
-# $(BUILD)/demo/NAME/. The long line does not fit one A1 sheet at 1:500, so its first sheet
-# (stations 1 to 10, as "レイアウト" and "作図開始" draw it) is drawn too: sheet1.txt, .png.
+# else examples/standard.osb; XTemp.txt, JTemp.txt, profile.png and profile.pdf go to
+# $(BUILD)/demo/NAME/, with the design checks beside them (check.txt, check.tsv and the
+# calculation sheet check.pdf; findings are expected in some examples). The long line does
+# not fit one A1 sheet at 1:500, so its first sheet (stations 1 to 10, as "レイアウト" and
+# "作図開始" draw it) is drawn too: sheet1.txt, .png.
 demo: build
 	@set -e; for osa in examples/*.osa; do \
 	  [ -f "$$osa" ] || { echo "make demo: no profile in examples/"; exit 1; }; \
 	  name=$$(basename "$$osa" .osa); \
-	  osb=examples/$$name.osb; [ -f "$$osb" ] || osb=$$(ls examples/*.osb | head -n 1); \
+	  osb=examples/$$name.osb; [ -f "$$osb" ] || osb=examples/standard.osb; \
 	  echo "== $$osa + $$osb"; \
 	  ./$(BUILD)/bin/gesui run "$$osa" "$$osb" -o "$(BUILD)/demo/$$name"; \
+	  d=$(BUILD)/demo/$$name; \
+	  ./$(BUILD)/bin/gesui check "$$osa" "$$osb" --tsv "$$d/check.tsv" --pdf "$$d/check.pdf" \
+	    > "$$d/check.txt" || [ $$? -eq 1 ]; \
+	  echo "   design checks: $$(grep -c '^finding' "$$d/check.tsv" || true) findings, $$d/check.pdf"; \
 	done
 	@set -e; d=$(BUILD)/demo/long_line; if [ -f "$$d/XTemp.txt" ]; then \
 	  echo "== $$d: sheet 1, stations 1-10"; \

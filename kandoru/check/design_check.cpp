@@ -1,0 +1,385 @@
+// The design checks: one pass over the spans of the split table, the manhole table and
+// the change points, each rule comparing a value as the tables show it with its limit.
+#include "kandoru/check/design_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "common/numtext.h"
+#include "kandoru/calc/rounding.h"
+#include "kandoru/check/limits.h"
+
+namespace kandoru::check {
+
+namespace {
+
+// The cells the checks read, by table.
+namespace col {
+// Split table.
+inline constexpr int kLabel = 1;
+inline constexpr int kLength = 2;
+inline constexpr int kGround = 3;
+inline constexpr int kCode = 4;
+inline constexpr int kGradient = 5;
+inline constexpr int kStartInvert = 6;
+inline constexpr int kStartCover = 8;
+inline constexpr int kEndCover = 9;
+// Manhole table.
+inline constexpr int kManholeType = 3;
+inline constexpr int kDropPipe = 4;
+inline constexpr int kDrop = 5;
+// Change-point table.
+inline constexpr int kCpRoute = 1;
+inline constexpr int kCpDistance = 2;
+inline constexpr int kCpGround = 3;
+inline constexpr int kCpCover = 4;
+// Format: circular sections (code, diameter, wall), boxes (code, height, top slab),
+// manhole types (name, largest pipe mm).
+inline constexpr int kSectionCode = 1;
+inline constexpr int kCircularDiameter = 2;
+inline constexpr int kCircularWall = 3;
+inline constexpr int kBoxHeight = 2;
+inline constexpr int kBoxTop = 3;
+inline constexpr int kTypeName = 1;
+inline constexpr int kTypeLargest = 2;
+}  // namespace col
+
+struct RuleInfo {
+    std::string_view key;
+    std::string_view text;
+    std::string_view unit;
+};
+
+constexpr RuleInfo kRules[] = {
+    {"velocity-low", "流速が最小流速未満", "m/s"},
+    {"velocity-high", "流速が最大流速超過", "m/s"},
+    {"size-min", "管径が最小管径未満", "mm"},
+    {"size-max", "管径が最大管径超過", "mm"},
+    {"size-decrease", "上流の管より小さい管径", "mm"},
+    {"gradient", "勾配が 0 以下", "‰"},
+    {"spacing", "人孔間隔が最大間隔超過", "m"},
+    {"cover", "土被りが最小土被り未満", "m"},
+    {"manhole-type", "人孔種別の最大管径より大きい管", "mm"},
+    {"drop-pipe", "落差 0.6 m 以上で副管なし", "m"},
+    {"section-unknown", "断面が不明（□B×H の形でない）", ""},
+};
+
+const RuleInfo& info(Rule r) { return kRules[static_cast<size_t>(r)]; }
+
+// A value as a table shows it with `decimals`, read back: the checks compare what the
+// user sees, so 0.5996 m/s shown as 0.600 is not below 0.6.
+double shown(double value, int decimals) {
+    return common::val(common::formatMask(value, decimals));
+}
+
+std::string text3(double value) { return common::formatMask(value, 3); }
+std::string sizeText(double mm) { return common::formatGeneral(mm); }
+
+std::optional<double> positiveSetting(const std::string& text) {
+    if (!common::hasNumber(text)) return std::nullopt;
+    const double v = common::val(text);
+    if (!(v > 0) || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+// A section of the format data as the checks need it, in double precision.
+struct SectionInfo {
+    bool box = false;
+    double heightM = 0;  // D of a pipe, inner height of a box
+    double topM = 0;     // wall of a pipe, top slab of a box
+    std::optional<FlowSection> flow;
+    std::string_view unknownLimit;  // for a section without hydraulics
+};
+
+// The code names of both section tables, each down to its first blank code name; the last
+// entry of a name wins, a box over a pipe, as the profile calculation takes them.
+class Sections {
+public:
+    explicit Sections(const Document& doc) {
+        const auto& circ = doc.format.circular;
+        for (int r = 1; r <= circ.dataRows() && !circ.text(r, col::kSectionCode).empty(); ++r) {
+            SectionInfo s;
+            s.heightM = common::val(circ.text(r, col::kCircularDiameter));
+            s.topM = common::val(circ.text(r, col::kCircularWall));
+            if (s.heightM > 0 && std::isfinite(s.heightM)) s.flow = circularFull(s.heightM);
+            byCode_[circ.text(r, col::kSectionCode)] = s;
+        }
+        const auto& box = doc.format.box;
+        for (int r = 1; r <= box.dataRows() && !box.text(r, col::kSectionCode).empty(); ++r) {
+            SectionInfo s;
+            s.box = true;
+            s.heightM = common::val(box.text(r, col::kBoxHeight));
+            s.topM = common::val(box.text(r, col::kBoxTop));
+            if (auto size = boxSizeOfCode(box.text(r, col::kSectionCode)))
+                s.flow =
+                    boxPartFull(size->widthMm / 1000, size->heightMm / 1000, kLimits.boxDepthRatio);
+            else
+                s.unknownLimit = "□B×H";
+            byCode_[box.text(r, col::kSectionCode)] = s;
+        }
+    }
+    const SectionInfo* find(const std::string& code) const {
+        auto it = byCode_.find(code);
+        return it == byCode_.end() ? nullptr : &it->second;
+    }
+
+private:
+    std::unordered_map<std::string, SectionInfo> byCode_;
+};
+
+// Size in mm to the micrometre, so that 0.2 m reads as 200 mm exactly.
+double mmOf(double metres) { return std::round(metres * 1e6) / 1e3; }
+
+class Checker {
+public:
+    explicit Checker(const Document& doc)
+        : doc_(doc), sections_(doc), coverDecimals_(coverDecimals(doc)) {
+        result_.settings = checkSettings(doc);
+    }
+
+    CheckResult run() {
+        collectSpans();
+        for (size_t i = 0; i < result_.spans.size(); ++i) checkSpan(i);
+        // The manhole at the end of the last span (normally the outlet's) has no span.
+        if (!result_.spans.empty()) {
+            const int last = result_.spans.back().row + 1;
+            if (!doc_.fgrid2.text(last, col::kLabel).empty()) manholeType(last);
+        }
+        return std::move(result_);
+    }
+
+private:
+    static int coverDecimals(const Document& doc) {
+        return digitCount(digitSetting(doc, kDigitCover)).value_or(3);
+    }
+
+    const Span* spanAt(int row) const {
+        if (result_.spans.empty()) return nullptr;
+        const int first = result_.spans.front().row;
+        const int k = row - first;
+        if (k < 0 || k >= static_cast<int>(result_.spans.size())) return nullptr;
+        return &result_.spans[static_cast<size_t>(k)];
+    }
+
+    void add(Rule rule, int row, std::string value, std::string limit, CellRef cell,
+             std::string where = {}, std::string label = {}) {
+        if (label.empty()) label = doc_.fgrid2.text(row, col::kLabel);
+        result_.findings.push_back({rule, row, std::move(label), std::move(value), std::move(limit),
+                                    std::move(where), cell});
+    }
+
+    // The rows the profile calculation designed, as its main pass walks them.
+    void collectSpans() {
+        const auto& sp = doc_.fgrid2;
+        const CheckSettings& s = result_.settings;
+        for (int r = 1; r < sp.rows(); ++r) {
+            if (sp.text(r, col::kLength).empty() || sp.text(r, col::kCode).empty() ||
+                sp.text(r, col::kGradient).empty())
+                break;
+            Span span;
+            span.row = r;
+            span.label = sp.text(r, col::kLabel);
+            span.code = sp.text(r, col::kCode);
+            span.gradientPermille = common::val(sp.text(r, col::kGradient));
+            const SectionInfo* sec = sections_.find(span.code);
+            if (sec && sec->heightM > 0 && std::isfinite(sec->heightM))
+                span.sizeMm = mmOf(sec->heightM);
+            const double slope = span.gradientPermille / 1000;
+            if (sec && sec->flow && slope > 0 && std::isfinite(slope)) {
+                SpanFlow f;
+                f.n = s.n;
+                f.areaM2 = sec->flow->areaM2;
+                f.radiusM = sec->flow->radiusM;
+                f.velocityMs = velocity(s.formula, f.radiusM, slope, s.n);
+                f.flowM3s = capacity(*sec->flow, f.velocityMs);
+                span.flow = f;
+            }
+            result_.spans.push_back(std::move(span));
+        }
+    }
+
+    void checkSpan(size_t i) {
+        const Span& span = result_.spans[i];
+        const int r = span.row;
+        const SectionInfo* sec = sections_.find(span.code);
+        const CellRef codeCell{Grid::Split, r, col::kCode};
+        const CellRef gradientCell{Grid::Split, r, col::kGradient};
+        const CheckSettings& s = result_.settings;
+
+        if (!sec || !sec->flow) {
+            add(Rule::SectionUnknown, r, span.code, std::string(sec ? sec->unknownLimit : ""),
+                codeCell);
+        }
+        if (!(span.gradientPermille > 0))
+            add(Rule::Gradient, r, text3(span.gradientPermille), text3(0), gradientCell);
+        if (span.flow) {
+            if (auto rule = velocityRule(span.flow->velocityMs))
+                add(*rule, r, text3(span.flow->velocityMs),
+                    text3(*rule == Rule::VelocityLow ? kLimits.minVelocityMs
+                                                     : kLimits.maxVelocityMs),
+                    gradientCell);
+        }
+        if (span.sizeMm && sec && !sec->box) {
+            if (s.minSizeMm && *span.sizeMm < *s.minSizeMm)
+                add(Rule::SizeMin, r, sizeText(*span.sizeMm), sizeText(*s.minSizeMm), codeCell);
+            if (s.maxSizeMm && *span.sizeMm > *s.maxSizeMm)
+                add(Rule::SizeMax, r, sizeText(*span.sizeMm), sizeText(*s.maxSizeMm), codeCell);
+        }
+        if (const Span* up = spanAt(r - 1);
+            up && up->sizeMm && span.sizeMm && *span.sizeMm < *up->sizeMm)
+            add(Rule::SizeDecrease, r, sizeText(*span.sizeMm), sizeText(*up->sizeMm), codeCell);
+        spacing(span);
+
+        manholeType(r);
+        dropPipe(r);
+        cover(r, col::kStartCover, "起点");
+        changePoints(span, sec);
+        cover(r, col::kEndCover, "終点");
+    }
+
+    // Manholes r and r + 1 bound span r; the largest pipe entering or leaving either of
+    // them sets the allowed spacing.
+    void spacing(const Span& span) {
+        const int r = span.row;
+        std::optional<double> largest;
+        for (int k = r - 1; k <= r + 1; ++k)
+            if (const Span* s = spanAt(k); s && s->sizeMm)
+                largest = std::max(largest.value_or(0), *s->sizeMm);
+        if (!largest) return;
+        const double length = shown(common::val(doc_.fgrid2.text(r, col::kLength)), 3);
+        const double limit = maxSpacingM(*largest);
+        if (length > limit)
+            add(Rule::Spacing, r, text3(length), text3(limit), {Grid::Split, r, col::kLength});
+    }
+
+    void cover(int r, int c, const char* where) {
+        const auto& min = result_.settings.minCoverM;
+        const std::string& t = doc_.fgrid2.text(r, c);
+        if (!min || !common::hasNumber(t)) return;
+        const double v = common::val(t);
+        if (v < *min) add(Rule::Cover, r, text3(v), text3(*min), {Grid::Split, r, c}, where);
+    }
+
+    // Change points along span r: the pipe as the split table lays it (start invert and
+    // gradient) against the larger of the minimum cover and the cover asked for there.
+    void changePoints(const Span& span, const SectionInfo* sec) {
+        if (!sec) return;
+        if (!changePointsPlaced_) placeChangePoints();
+        const auto& sp = doc_.fgrid2;
+        const int r = span.row;
+        if (!common::hasNumber(sp.text(r, col::kStartInvert))) return;
+        const double start = spanStart_[static_cast<size_t>(r - result_.spans.front().row)];
+        const double length = common::val(sp.text(r, col::kLength));
+        const double startInvert = common::val(sp.text(r, col::kStartInvert));
+        const auto& cps = doc_.fgrid4;
+        for (const auto& [x, c] : changePoints_) {
+            if (x < start || x >= start + length) continue;
+            const double invert = startInvert - (x - start) * span.gradientPermille / 1000;
+            const double ground = common::val(cps.text(c, col::kCpGround));
+            const double v = shown(ground - invert - sec->heightM - sec->topM, coverDecimals_);
+            std::optional<double> limit = result_.settings.minCoverM;
+            if (common::hasNumber(cps.text(c, col::kCpCover)))
+                limit = std::max(limit.value_or(0), common::val(cps.text(c, col::kCpCover)));
+            if (limit && v < *limit)
+                add(Rule::Cover, r, text3(v), text3(*limit), {Grid::ChangePoint, c, col::kCpCover},
+                    "地盤変化点", cps.text(c, col::kCpRoute) + "変");
+        }
+    }
+
+    // Each change point's distance along the chain: its own distance from the start of
+    // its route plus the distance of the route's first split row.
+    void placeChangePoints() {
+        changePointsPlaced_ = true;
+        const auto& sp = doc_.fgrid2;
+        std::unordered_map<std::string, double> routeStart;
+        double x = 0;
+        for (const Span& s : result_.spans) {
+            spanStart_.push_back(x);
+            routeStart.try_emplace(s.label, x);
+            x += common::val(sp.text(s.row, col::kLength));
+        }
+        const auto& cps = doc_.fgrid4;
+        for (int c = 1; c <= cps.dataRows() && !cps.text(c, col::kCpRoute).empty(); ++c) {
+            auto it = routeStart.find(cps.text(c, col::kCpRoute));
+            if (it == routeStart.end()) continue;
+            changePoints_.emplace_back(it->second + common::val(cps.text(c, col::kCpDistance)), c);
+        }
+    }
+
+    // The manhole at the start of split row r: every pipe entering or leaving it must fit
+    // the largest pipe of its type.
+    void manholeType(int r) {
+        const std::string& name = doc_.fgrid3.text(r, col::kManholeType);
+        if (name.empty()) return;
+        std::optional<double> largestPipe;
+        for (const Span* s : {spanAt(r - 1), spanAt(r)})
+            if (s && s->sizeMm) largestPipe = std::max(largestPipe.value_or(0), *s->sizeMm);
+        if (!largestPipe) return;
+        const auto& types = doc_.format.manholeTypes;
+        for (int k = 1; k <= types.dataRows() && !types.text(k, col::kTypeName).empty(); ++k) {
+            if (types.text(k, col::kTypeName) != name) continue;
+            const std::string& t = types.text(k, col::kTypeLargest);
+            if (!common::hasNumber(t)) return;
+            const double largest = common::val(t);
+            if (largest < *largestPipe)
+                add(Rule::ManholeType, r, sizeText(*largestPipe), sizeText(largest),
+                    {Grid::Manhole, r, col::kManholeType}, name);
+            return;
+        }
+    }
+
+    void dropPipe(int r) {
+        if (result_.settings.dropPipeBox) return;
+        const auto& mh = doc_.fgrid3;
+        const std::string& drop = mh.text(r, col::kDrop);
+        if (!common::hasNumber(drop)) return;
+        const double v = common::val(drop);
+        const std::string& pipe = mh.text(r, col::kDropPipe);
+        const bool hasPipe = pipe.find_first_not_of(' ') != std::string::npos;
+        if (v >= kLimits.dropPipeFromM && !hasPipe)
+            add(Rule::DropPipe, r, text3(v), text3(kLimits.dropPipeFromM),
+                {Grid::Manhole, r, col::kDropPipe});
+    }
+
+    const Document& doc_;
+    Sections sections_;
+    int coverDecimals_;
+    CheckResult result_;
+    bool changePointsPlaced_ = false;
+    std::vector<double> spanStart_;                     // distance of each span's start
+    std::vector<std::pair<double, int>> changePoints_;  // distance, change-point row
+};
+
+}  // namespace
+
+std::string_view ruleKey(Rule rule) { return info(rule).key; }
+std::string_view ruleText(Rule rule) { return info(rule).text; }
+std::string_view ruleUnit(Rule rule) { return info(rule).unit; }
+
+CheckSettings checkSettings(const Document& doc) {
+    const Settings& d = doc.settings;
+    CheckSettings s;
+    s.formula = d.kutter && !d.manning ? FlowFormula::Kutter : FlowFormula::Manning;
+    s.pipeType = d.pipeType;
+    s.n = kLimits.roughness.front().n;
+    for (const Roughness& r : kLimits.roughness)
+        if (r.pipeType == d.pipeType) s.n = r.n;
+    s.minSizeMm = positiveSetting(d.minDiameter);
+    s.maxSizeMm = positiveSetting(d.maxDiameter);
+    if (common::hasNumber(d.minCover) && std::isfinite(common::val(d.minCover)))
+        s.minCoverM = common::val(d.minCover);
+    s.dropPipeBox = doc.dropPipeChecked;
+    return s;
+}
+
+std::optional<Rule> velocityRule(double velocityMs) {
+    const double v = shown(velocityMs, 3);
+    if (v < kLimits.minVelocityMs) return Rule::VelocityLow;
+    if (v > kLimits.maxVelocityMs) return Rule::VelocityHigh;
+    return std::nullopt;
+}
+
+CheckResult designCheck(const Document& doc) { return Checker(doc).run(); }
+
+}  // namespace kandoru::check
