@@ -93,6 +93,9 @@ public:
     std::optional<int> reservedSplitRow;  // split row reserved by a route-row insert
     bool dropPipeChecked = false;         // "　副管を自動設置する。"
     std::string rememberedOutletRoute;
+    // Grows with every "縦断計算" that got past its gate; what follows the calculation (the
+    // design checks) compares it. Not saved.
+    int calculationRuns = 0;
     std::string rememberedOutletGround;
 
     // Status-bar panels: 1 the data file's name, 2 the format file's name (no folders).

@@ -37,6 +37,7 @@ void runCalculation(Document& doc, common::Ui& ui) {
     // on values too large for the tables.
     if (splitCalculation(doc, ui, SplitButton::Ground) == SplitOutcome::NonFinite) return;
     Judancalc(doc, ui);
+    ++doc.calculationRuns;
 }
 
 }  // namespace kandoru

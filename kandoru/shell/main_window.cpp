@@ -53,6 +53,7 @@ MainWindow::MainWindow(common::Ui* ui)
         panel->setMinimumWidth(240);
         statusBar()->addWidget(panel, 1);
     }
+    buildCheckStatus();
     statusBar()->setSizeGripEnabled(true);
 
     resize(1280, 900);
@@ -115,6 +116,7 @@ void MainWindow::refreshAll() {
         if (g) g->refresh();
     refreshSettings();
     refreshStatus();
+    refreshChecks();
     showTab(doc_.currentTab());
 }
 

@@ -13,6 +13,7 @@
 #include "common/gui/cell_editor.h"
 #include "common/gui/grid_view.h"
 #include "common/ui.h"
+#include "kandoru/check/design_check.h"
 #include "kandoru/document.h"
 #include "kandoru/shell/window_ui.h"
 
@@ -26,6 +27,7 @@ class QPushButton;
 
 namespace kandoru::shell {
 
+class DesignCheckPanel;
 class ProfileTabs;
 
 class MainWindow : public QMainWindow {
@@ -52,6 +54,12 @@ public:
 
     // Toolbar buttons dispatch on their key ("開く", "上書き保存", "印刷", ...).
     void toolbarClicked(const QString& key);
+
+    // "設計チェック": the window with the checks of the document as it stands.
+    void showDesignCheck();
+    DesignCheckPanel* designCheckPanel() const { return checkPanel_; }
+    // Shows the tab of a checked cell and makes it the current cell of its table.
+    void selectCell(const check::CellRef& cell);
 
     gui::GridView* grid(int n) const;          // 1..8; 0 for the pipe code list
     gui::CellEditor* cellEditor(int n) const;  // 1..4
@@ -89,6 +97,9 @@ private:
     void buildEditors();
     void refreshSettings();
     void refreshStatus();
+    void buildCheckStatus();
+    // The checks again after each "縦断計算" (or now, with force): status bar and window.
+    void refreshChecks(bool force = false);
 
     gui::GridView* makeGrid(common::Table& table, const QString& name,
                             const std::vector<int>& widthsTwips, bool labelsAsData = false);
@@ -124,6 +135,9 @@ private:
     QCheckBox* dropPipe_ = nullptr;
     QLabel* status1_ = nullptr;
     QLabel* status2_ = nullptr;
+    QLabel* checkStatus_ = nullptr;
+    DesignCheckPanel* checkPanel_ = nullptr;
+    int checkedRuns_ = 0;  // the document's calculation count the checks last followed
     QToolBar* toolbar_ = nullptr;
     bool refreshing_ = false;
 };

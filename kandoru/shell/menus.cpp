@@ -53,6 +53,9 @@ void MainWindow::buildMenusAndToolbar() {
             [this] { calculateFromMenu(); });
     connect(item(calc, QStringLiteral("作図レイアウト(&J)"), "mnuLayout"), &QAction::triggered,
             this, [this] { handOff(); });
+    calc->addSeparator();
+    connect(item(calc, QStringLiteral("設計チェック(&K)"), "mnuDesignCheck"), &QAction::triggered,
+            this, [this] { showDesignCheck(); });
 
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName("mnuView");

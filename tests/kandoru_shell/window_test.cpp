@@ -159,10 +159,10 @@ TEST_F(Window, MenuBarAndToolbar) {
         for (QAction* a : m->menu()->actions()) entries << (a->isSeparator() ? "—" : a->text());
     }
     EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "計算・作図", "表示(&V)", "ﾍﾙﾌﾟ(&H)"}));
-    EXPECT_EQ(entries,
-              QStringList({"開く(&O)...", "—", "上書き保存(&S)", "名前を付けて保存(&A)...", "—",
-                           "データの書き出し(&P)...", "—", "終了(&X)", "縦断計算実行(&T)",
-                           "作図レイアウト(&J)", "WWW ﾌﾞﾗｳｻﾞ", "バージョン情報"}));
+    EXPECT_EQ(entries, QStringList({"開く(&O)...", "—", "上書き保存(&S)", "名前を付けて保存(&A)...",
+                                    "—", "データの書き出し(&P)...", "—", "終了(&X)",
+                                    "縦断計算実行(&T)", "作図レイアウト(&J)", "—",
+                                    "設計チェック(&K)", "WWW ﾌﾞﾗｳｻﾞ", "バージョン情報"}));
     QStringList keys, tips;
     for (QAction* a : find<QToolBar>("Toolbar1")->actions()) {
         if (a->isSeparator()) continue;
