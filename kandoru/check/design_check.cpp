@@ -62,7 +62,7 @@ constexpr RuleInfo kRules[] = {
     {"cover", "土被りが最小土被り未満", "m"},
     {"manhole-type", "人孔種別の最大管径より大きい管", "mm"},
     {"drop-pipe", "落差 0.6 m 以上で副管なし", "m"},
-    {"section-unknown", "断面が不明（□B×H の形でない）", ""},
+    {"section-unknown", "断面が不明で水理計算できない", ""},
 };
 
 const RuleInfo& info(Rule r) { return kRules[static_cast<size_t>(r)]; }
@@ -86,10 +86,9 @@ std::optional<double> positiveSetting(const std::string& text) {
 // A section of the format data as the checks need it, in double precision.
 struct SectionInfo {
     bool box = false;
-    double heightM = 0;  // D of a pipe, inner height of a box
-    double topM = 0;     // wall of a pipe, top slab of a box
-    std::optional<FlowSection> flow;
-    std::string_view unknownLimit;  // for a section without hydraulics
+    double heightM = 0;               // D of a pipe, inner height of a box
+    double topM = 0;                  // wall of a pipe, top slab of a box
+    std::optional<FlowSection> flow;  // none for a box code without "□B×H" or no diameter
 };
 
 // The code names of both section tables, each down to its first blank code name; the last
@@ -114,8 +113,6 @@ public:
             if (auto size = boxSizeOfCode(box.text(r, col::kSectionCode)))
                 s.flow =
                     boxPartFull(size->widthMm / 1000, size->heightMm / 1000, kLimits.boxDepthRatio);
-            else
-                s.unknownLimit = "□B×H";
             byCode_[box.text(r, col::kSectionCode)] = s;
         }
     }
@@ -207,10 +204,12 @@ private:
         const CellRef gradientCell{Grid::Split, r, col::kGradient};
         const CheckSettings& s = result_.settings;
 
-        if (!sec || !sec->flow) {
-            add(Rule::SectionUnknown, r, span.code, std::string(sec ? sec->unknownLimit : ""),
-                codeCell);
-        }
+        if (!sec)
+            add(Rule::SectionUnknown, r, span.code, "", codeCell, "書式にない管記号");
+        else if (!sec->flow && sec->box)
+            add(Rule::SectionUnknown, r, span.code, "□B×H", codeCell, "□B×H の形でない");
+        else if (!sec->flow)
+            add(Rule::SectionUnknown, r, span.code, "", codeCell, "直径が 0 以下");
         if (!(span.gradientPermille > 0))
             add(Rule::Gradient, r, text3(span.gradientPermille), text3(0), gradientCell);
         if (span.flow) {

@@ -24,7 +24,8 @@ Document cleanDocument() {
                              {"φ250", "0.250", "0.025", "0.100"},
                              {"φ600", "0.600", "0.050", "0.200"},
                              {"φ601", "0.601", "0.050", "0.200"},
-                             {"φ700", "0.700", "0.058", "0.250"}});
+                             {"φ700", "0.700", "0.058", "0.250"},
+                             {"φ0", "0.000", "0.020", "0.100"}});
     fill(d.format.box, {{"□1000×1000", "1.000", "0.150", "0.150", "0.250"},
                         {"□1000", "1.000", "0.150", "0.150", "0.250"}});
     fill(d.format.manholeTypes, {{"1号人孔", "600"}, {"2号人孔", "900"}});
@@ -115,6 +116,7 @@ TEST(DesignCheck, EachRuleOnBothSidesOfItsLimit) {
          both(cell(split, 2, 4, "□1000"), cell(manholes, 3, 3, "")),
          {"section-unknown 1-1 □1000 □B×H", "manhole-type 1-1 1000 900"}},
         {"unknown code", cell(split, 2, 4, "XX"), {"section-unknown 1-1 XX "}},
+        {"no diameter", cell(split, 2, 4, "φ0"), {"section-unknown 1-1 φ0 "}},
     };
     for (const Case& c : cases) {
         Document d = cleanDocument();
@@ -177,6 +179,22 @@ TEST(DesignCheck, FindingsPointAtTheCellToChange) {
         EXPECT_EQ(f.cell.row, expected[i].row) << i;
         EXPECT_EQ(f.cell.col, expected[i].col) << i;
         EXPECT_EQ(f.row, expected[i].row) << i;
+    }
+}
+
+TEST(DesignCheck, SectionFindingsSayWhy) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"□1000", "断面が不明で水理計算できない（□B×H の形でない）"},
+        {"XX", "断面が不明で水理計算できない（書式にない管記号）"},
+        {"φ0", "断面が不明で水理計算できない（直径が 0 以下）"},
+    };
+    for (auto [code, text] : cases) {
+        Document d = cleanDocument();
+        d.fgrid2.setText(1, 4, code);
+        const CheckResult r = designCheck(d);
+        ASSERT_FALSE(r.findings.empty()) << code;
+        EXPECT_EQ(findingText(r.findings.front()), text);
+        EXPECT_FALSE(r.spans.front().flow) << code;
     }
 }
 
