@@ -3,6 +3,7 @@
 
 #include "kandoru/calc/calculation.h"
 #include "kandoru/calc/split.h"
+#include "kandoru/check/design_check.h"
 #include "largest_document.h"
 
 namespace {
@@ -32,6 +33,21 @@ void BM_WholeCalculation(benchmark::State& state) {
     if (doc.fgrid2.text(799, 7).empty()) state.SkipWithError("the inverts were not designed");
 }
 BENCHMARK(BM_WholeCalculation)->Unit(benchmark::kMicrosecond);
+
+// The design checks of the calculated document, as the editor runs them after "縦断計算".
+void BM_DesignCheck(benchmark::State& state) {
+    kandoru::Document doc = bench_support::largestDocument();
+    bench_support::QuietUi ui;
+    kandoru::runCalculation(doc, ui);
+    size_t spans = 0;
+    for (auto _ : state) {
+        const auto result = kandoru::check::designCheck(doc);
+        spans = result.spans.size();
+        benchmark::DoNotOptimize(result.findings.data());
+    }
+    if (spans < 700) state.SkipWithError("the spans were not all checked");
+}
+BENCHMARK(BM_DesignCheck)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -170,10 +170,14 @@ private:
     void collectSpans() {
         const auto& sp = doc_.fgrid2;
         const CheckSettings& s = result_.settings;
-        for (int r = 1; r < sp.rows(); ++r) {
-            if (sp.text(r, col::kLength).empty() || sp.text(r, col::kCode).empty() ||
-                sp.text(r, col::kGradient).empty())
-                break;
+        auto designed = [&sp](int r) {
+            return !sp.text(r, col::kLength).empty() && !sp.text(r, col::kCode).empty() &&
+                   !sp.text(r, col::kGradient).empty();
+        };
+        int end = 1;
+        while (end < sp.rows() && designed(end)) ++end;
+        result_.spans.reserve(static_cast<size_t>(end - 1));
+        for (int r = 1; r < end; ++r) {
             Span span;
             span.row = r;
             span.label = sp.text(r, col::kLabel);
@@ -272,8 +276,10 @@ private:
         const double length = common::val(sp.text(r, col::kLength));
         const double startInvert = common::val(sp.text(r, col::kStartInvert));
         const auto& cps = doc_.fgrid4;
-        for (const auto& [x, c] : changePoints_) {
-            if (x < start || x >= start + length) continue;
+        auto it = std::lower_bound(changePoints_.begin(), changePoints_.end(),
+                                   std::pair<double, int>{start, 0});
+        for (; it != changePoints_.end() && it->first < start + length; ++it) {
+            const auto [x, c] = *it;
             const double invert = startInvert - (x - start) * span.gradientPermille / 1000;
             const double ground = common::val(cps.text(c, col::kCpGround));
             const double v = shown(ground - invert - sec->heightM - sec->topM, coverDecimals_);
@@ -304,6 +310,8 @@ private:
             if (it == routeStart.end()) continue;
             changePoints_.emplace_back(it->second + common::val(cps.text(c, col::kCpDistance)), c);
         }
+        // In distance order, so that each span finds its own with one search.
+        std::sort(changePoints_.begin(), changePoints_.end());
     }
 
     // The manhole at the start of split row r: every pipe entering or leaving it must fit
@@ -315,17 +323,19 @@ private:
         for (const Span* s : {spanAt(r - 1), spanAt(r)})
             if (s && s->sizeMm) largestPipe = std::max(largestPipe.value_or(0), *s->sizeMm);
         if (!largestPipe) return;
-        const auto& types = doc_.format.manholeTypes;
-        for (int k = 1; k <= types.dataRows() && !types.text(k, col::kTypeName).empty(); ++k) {
-            if (types.text(k, col::kTypeName) != name) continue;
-            const std::string& t = types.text(k, col::kTypeLargest);
-            if (!common::hasNumber(t)) return;
-            const double largest = common::val(t);
-            if (largest < *largestPipe)
-                add(Rule::ManholeType, r, sizeText(*largestPipe), sizeText(largest),
-                    {Grid::Manhole, r, col::kManholeType}, name);
-            return;
+        if (typeLargest_.empty()) {
+            // The first row of a name counts, the table read down to its first blank name.
+            const auto& types = doc_.format.manholeTypes;
+            for (int k = 1; k <= types.dataRows() && !types.text(k, col::kTypeName).empty(); ++k)
+                typeLargest_.try_emplace(types.text(k, col::kTypeName),
+                                         &types.text(k, col::kTypeLargest));
         }
+        auto it = typeLargest_.find(name);
+        if (it == typeLargest_.end() || !common::hasNumber(*it->second)) return;
+        const double largest = common::val(*it->second);
+        if (largest < *largestPipe)
+            add(Rule::ManholeType, r, sizeText(*largestPipe), sizeText(largest),
+                {Grid::Manhole, r, col::kManholeType}, name);
     }
 
     void dropPipe(int r) {
@@ -348,6 +358,7 @@ private:
     bool changePointsPlaced_ = false;
     std::vector<double> spanStart_;                     // distance of each span's start
     std::vector<std::pair<double, int>> changePoints_;  // distance, change-point row
+    std::unordered_map<std::string_view, const std::string*> typeLargest_;  // name: largest mm
 };
 
 }  // namespace
