@@ -64,7 +64,10 @@ const std::string& fieldText(const Record& rec, size_t i) {
 
 std::optional<long long> fieldInt(const Record& rec, size_t i) {
     if (i >= rec.size()) return std::nullopt;
-    std::string_view s = rec[i].text;
+    return wholeNumberField(rec[i].text);
+}
+
+std::optional<long long> wholeNumberField(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
     while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
     if (!s.empty() && s.front() == '+') s.remove_prefix(1);

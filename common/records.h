@@ -21,7 +21,9 @@ Record parseRecord(std::string_view line);
 
 // Field i as text, "" when the record is shorter.
 const std::string& fieldText(const Record& rec, size_t i);
-// Field i as a whole number, when it is one (blanks around it allowed).
+// A field text as a whole number, when it is one (blanks around it and a "+" allowed).
+std::optional<long long> wholeNumberField(std::string_view text);
+// Field i as a whole number, when it is one.
 std::optional<long long> fieldInt(const Record& rec, size_t i);
 // Field i as #TRUE# / #FALSE#.
 std::optional<bool> fieldBool(const Record& rec, size_t i);

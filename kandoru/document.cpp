@@ -5,17 +5,6 @@
 
 namespace kandoru {
 
-const std::string& FormatData::item(int n) const {
-    static const std::string empty;
-    if (n < 1 || n > static_cast<int>(items.size())) return empty;
-    return items[static_cast<size_t>(n - 1)];
-}
-
-void FormatData::setItem(int n, std::string value) {
-    if (n < 1 || n > static_cast<int>(items.size())) return;
-    items[static_cast<size_t>(n - 1)] = std::move(value);
-}
-
 Document::Document() {
     allMidasi(*this);
     pipeCodeListMidasi(*this);
@@ -101,7 +90,7 @@ void FGrid8midasi(Document& doc) {
 }
 void pipeCodeListMidasi(Document& doc) {
     doc.pipeCodes.clearAll();
-    doc.pipeCodes.setText(0, 0, "管記号");
+    doc.pipeCodes.setText(0, kPipeCodeCol, "管記号");
 }
 
 void allMidasi(Document& doc) {

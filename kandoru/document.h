@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "common/format/format_data.h"
 #include "common/table.h"
 #include "common/ui.h"
 
@@ -29,6 +30,10 @@ enum Digit : int {
 inline constexpr int kColGroundMark = 10;
 inline constexpr int kColStartMark = 11;
 inline constexpr int kColEndMark = 12;
+
+// The pipe code list (MSFlexGrid1) holds its codes in column 0, where other tables have
+// their labels.
+inline constexpr int kPipeCodeCol = 0;
 
 inline constexpr const char* kFormatFieldStart = "ダブルクリックしてください";
 
@@ -53,17 +58,6 @@ struct Settings {
     std::array<std::string, 6> digits{"3", "2", "2", "2", "3", "2"};
 };
 
-// The contents of a format file (*.osb) as read, held positionally.
-struct FormatData {
-    common::Table circular{100, 4};  // code name, diameter m, wall m, excavation height m
-    common::Table box{100, 5};       // code name, height m, top slab m, bottom slab m, excavation m
-    common::Table manholeTypes{100, 2};  // name, largest pipe diameter at an intermediate point mm
-    std::array<std::string, 91> items;   // items[0] is settings item 1
-
-    const std::string& item(int n) const;  // 1-based; "" outside 1..91
-    void setItem(int n, std::string value);
-};
-
 class Document {
 public:
     Document();  // the start-up values
@@ -79,7 +73,8 @@ public:
     common::Table pipeCodes{100, 0};  // MSFlexGrid1: the codes stand in column 0
 
     Settings settings;
-    FormatData format;
+    // The format file's contents as read (empty items held as "0").
+    common::FormatData format;
 
     // "セル移動方向": true for "右へ" (start value), false for "下へ". Not saved.
     bool moveRight = true;

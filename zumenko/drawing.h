@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "common/format/format_data.h"
 #include "common/table.h"
 
 namespace zumenko {
@@ -39,27 +40,6 @@ struct DrawingSettings {
     std::string maxDiameter = "600";
 };
 
-// The 91 settings items of the format file as texts, addressed as g.k (value k of line
-// g, both from 1) or by item number 1..91.
-class FormatRecord {
-public:
-    static constexpr std::array<int, 14> kLineSizes{3, 3, 2, 7, 7, 6, 8, 8, 9, 8, 5, 5, 10, 10};
-    static constexpr int kItems = 91;
-
-    // Item number of g.k, 0 when g.k does not exist.
-    static int itemNumber(int g, int k);
-
-    const std::string& value(int g, int k) const;  // "" when g.k does not exist
-    double number(int g, int k) const;             // the value's leading number, else 0
-    void setValue(int g, int k, std::string text);
-
-    const std::string& item(int n) const;  // "" outside 1..91
-    void setItem(int n, std::string text);
-
-private:
-    std::array<std::string, kItems> items_;
-};
-
 struct Drawing {
     Drawing();  // the tables set up and labelled, settings at their start values
 
@@ -71,14 +51,9 @@ struct Drawing {
     common::Table fgrid8{1000, 7};       // route starts and change points
     common::Table fgrid5{1000, 3};       // merged ground points: label, 追加距離, ground
 
-    // Format tables as read: circular (code, inner size m, wall m, excavation m), box
-    // (code, height m, top slab m, bottom slab m, excavation m), manhole types.
-    common::Table circular{100, 4};
-    common::Table box{100, 5};
-    common::Table manholeTypes{100, 2};
-
     DrawingSettings settings;
-    FormatRecord format;
+    // The format tables and the 91 items, as handed on (an empty item as "0").
+    common::FormatData format;
 
     // Mirrored copies, stations counted from the downstream end (built by the intake).
     common::Table fgrid10{1000, 4};   // of fgrid7, column 3 from the downstream end

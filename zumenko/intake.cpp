@@ -101,8 +101,8 @@ bool readSettings(Reader& in, Drawing& doc) {
     if (!in.next(rec, 6)) return false;
     for (size_t i = 0; i < 6; ++i) s.digits[i] = rec[i].text;
     if (!in.next(rec, -1)) return false;  // the trailer, read and ignored
-    for (int g = 1; g <= static_cast<int>(FormatRecord::kLineSizes.size()); ++g) {
-        int n = FormatRecord::kLineSizes[static_cast<size_t>(g - 1)];
+    for (int g = 1; g <= static_cast<int>(common::kFormatLineSizes.size()); ++g) {
+        int n = common::kFormatLineSizes[static_cast<size_t>(g - 1)];
         if (!in.next(rec, n)) return false;
         for (int k = 1; k <= n; ++k)
             doc.format.setValue(g, k, rec[static_cast<size_t>(k - 1)].text);
@@ -179,9 +179,9 @@ bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc, std::
     if (!in.block(doc.fgrid7, 4, 4)) return false;
     if (!in.block(doc.fgrid8, 7, 7)) return false;
     if (!in.block(doc.fgrid5, 3, 3)) return false;
-    if (!in.oneTextPerLine(doc.circular)) return false;
-    if (!in.oneTextPerLine(doc.box)) return false;
-    if (!in.oneTextPerLine(doc.manholeTypes)) return false;
+    if (!in.oneTextPerLine(doc.format.circular)) return false;
+    if (!in.oneTextPerLine(doc.format.box)) return false;
+    if (!in.oneTextPerLine(doc.format.manholeTypes)) return false;
     if (!readSettings(in, doc)) return false;
     buildMirroredTables(doc);
     return true;

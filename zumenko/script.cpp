@@ -414,7 +414,7 @@ private:
     const Drawing& doc_;
     const DrawOptions& opt_;
     SheetGeometry s_;
-    const FormatRecord& f_;
+    const common::FormatData& f_;
     Figure& out_;
     double xOffset_ = 0;  // drawing units: where the sheet's left edge stands
     double dl_ = 0;
@@ -427,7 +427,7 @@ bool wholeNumber(double x) { return std::isfinite(x) && x == std::floor(x); }
 }  // namespace
 
 std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
-    const FormatRecord& f = doc.format;
+    const common::FormatData& f = doc.format;
     const DrawError band{kFormatErrorTitle, kBandRowsErrorText};
     double nU = f.number(5, 1), nL = f.number(5, 2);
     if (!wholeNumber(nU) || !wholeNumber(nL) || nU < 0 || nL < 0 || nU + nL > kMaxBandRows)

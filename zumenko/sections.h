@@ -1,12 +1,16 @@
-// The pipe section of a pipe code, from the circular and box section tables.
+// The pipe section of a pipe code as the drawing reads it: the code names of the format's
+// section tables are wildcard patterns.
 #pragma once
 
 #include <optional>
 #include <string_view>
 
+#include "common/format/section_lookup.h"
 #include "zumenko/drawing.h"
 
 namespace zumenko {
+
+using common::wildcardMatch;
 
 struct Section {
     double d = 0;   // inner size, m
@@ -14,13 +18,8 @@ struct Section {
     double wB = 0;  // wall (bottom slab) below the invert, m
 };
 
-// True when text matches pattern: "*" any text, "?" any one character, "#" any digit,
-// every other character itself.
-bool wildcardMatch(std::string_view pattern, std::string_view text);
-
-// Every row of the circular table (rows up to the first blank code) whose code, as a
-// pattern, matches the pipe code, then every such row of the box table; the last match
-// wins. nullopt when none matches.
+// The section of the last row whose code, as a pattern, matches the pipe code, a box
+// section winning over a circular one; nullopt when none matches.
 std::optional<Section> lookUpSection(const Drawing& doc, std::string_view pipeCode);
 
 }  // namespace zumenko

@@ -3,7 +3,7 @@
 
 namespace zumenko {
 
-SheetGeometry::SheetGeometry(const FormatRecord& f)
+SheetGeometry::SheetGeometry(const common::FormatData& f)
     : widthMm(f.number(4, 2)),
       heightMm(f.number(4, 3)),
       datumGapMm(f.number(4, 4)),

@@ -24,7 +24,7 @@ enum BandItem : int {
 // heights of band rows and positions y are measured from the sheet's lower edge, positions
 // x from its left edge.
 struct SheetGeometry {
-    explicit SheetGeometry(const FormatRecord& f);
+    explicit SheetGeometry(const common::FormatData& f);
 
     double widthMm;                // 4.2 sheet width W
     double heightMm;               // 4.3 sheet height T

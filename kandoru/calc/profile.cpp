@@ -12,29 +12,26 @@
 
 namespace kandoru {
 
-SectionTable::SectionTable(const Document& doc) : doc_(doc) {
-    for (const common::Table* t : {&doc.format.circular, &doc.format.box})
-        for (int r = 1; r <= t->dataRows() && !t->text(r, 1).empty(); ++r)
-            entries_[t->text(r, 1)] = {t, r, std::nullopt};
-}
+SectionTable::SectionTable(const Document& doc)
+    : doc_(doc),
+      lookup_(doc.format, common::CodeMatch::Exact),
+      circular_(static_cast<size_t>(doc.format.circular.rows())),
+      box_(static_cast<size_t>(doc.format.box.rows())) {}
 
 Section SectionTable::lookup(const std::string& code, const Section& previous) const {
-    auto it = entries_.find(code);
-    if (it == entries_.end()) return previous;
-    const Entry& e = it->second;
-    if (e.section) return *e.section;
-    const common::Table& t = *e.table;
-    const int r = e.row;
-    Section& s = e.section.emplace();
-    s.height = cellFloat(doc_, t, r, 2);
-    if (&t == &doc_.format.circular) {
-        s.top = s.bottom = cellFloat(doc_, t, r, 3);
-        s.excavation = cellFloat(doc_, t, r, 4);
-    } else {
-        s.top = cellFloat(doc_, t, r, 3);
-        s.bottom = cellFloat(doc_, t, r, 4);
-        s.excavation = cellFloat(doc_, t, r, 5);
-    }
+    const auto found = lookup_.find(code);
+    if (!found) return previous;
+    const common::SectionRow& at = *found;
+    auto& cached =
+        (at.shape == common::SectionShape::Box ? box_ : circular_)[static_cast<size_t>(at.row)];
+    if (cached) return *cached;
+    const common::Table& t = *at.table;
+    Section& s = cached.emplace();
+    s.height = cellFloat(doc_, t, at.row, at.heightCol);
+    s.top = cellFloat(doc_, t, at.row, at.topCol);
+    // A circular pipe's one wall is read once.
+    s.bottom = at.bottomCol == at.topCol ? s.top : cellFloat(doc_, t, at.row, at.bottomCol);
+    s.excavation = cellFloat(doc_, t, at.row, at.excavationCol);
     return s;
 }
 

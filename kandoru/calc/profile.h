@@ -6,9 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
+#include <vector>
 
+#include "common/format/section_lookup.h"
 #include "common/table.h"
 #include "common/ui.h"
 #include "kandoru/document.h"
@@ -24,25 +25,21 @@ struct Section {
     float excavation = 0;
 };
 
-// The code names of the format's circular and box section tables, each list ending at its
-// first blank code name. The last entry of a name wins, a box entry over a circular one.
+// The sections of the format's pipe codes as the calculation reads them: by exact code
+// name, the last entry of a name winning and a box section over a circular one.
 class SectionTable {
 public:
     explicit SectionTable(const Document& doc);
-    bool known(const std::string& code) const { return entries_.count(code) > 0; }
+    bool known(const std::string& code) const { return lookup_.find(code).has_value(); }
     // The section of a known code, its cells read at its first lookup (the format data do
     // not change during a calculation); an unknown code keeps `previous`, as a search that
     // finds nothing leaves the values it held.
     Section lookup(const std::string& code, const Section& previous) const;
 
 private:
-    struct Entry {
-        const common::Table* table;
-        int row;
-        mutable std::optional<Section> section;
-    };
     const Document& doc_;
-    std::unordered_map<std::string_view, Entry> entries_;
+    common::SectionLookup lookup_;
+    mutable std::vector<std::optional<Section>> circular_, box_;  // by row
 };
 
 // The settings of the calculation: fields typed on tab 0 are read in double precision.

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "common/format/section_lookup.h"
 #include "common/numtext.h"
 #include "kandoru/calc/calculation.h"
 
@@ -33,22 +34,11 @@ bool selected(const common::Table& t, common::Ui& ui, const char* warning) {
 
 void parkCurrentRow(common::Table& t) { t.setCurrentRow(t.dataRows()); }
 
-// Pipe size (m) of code in a section table: the size column of the last row whose code
-// name matches, scanning down to the first empty code name. nullopt when no row matches;
-// *notNumber is set when the last matching size is not a number.
-std::optional<float> sectionSize(const common::Table& t, const std::string& code, bool* notNumber) {
-    std::optional<float> size;
-    for (int r = 1; r <= t.dataRows() && !t.text(r, 1).empty(); ++r) {
-        if (t.text(r, 1) != code) continue;
-        if (!common::hasNumber(t.text(r, 2))) {
-            *notNumber = true;
-            size.reset();
-            continue;
-        }
-        *notNumber = false;
-        size = common::valFloat(t.text(r, 2));
-    }
-    return size;
+// The inner size (m) of a section's row, when its cell holds a number.
+std::optional<float> sectionSize(const common::SectionRow& at) {
+    const std::string& text = at.table->text(at.row, at.heightCol);
+    if (!common::hasNumber(text)) return std::nullopt;
+    return common::valFloat(text);
 }
 
 // Split rows that take part in the manhole operations: down to the first row without
@@ -282,18 +272,16 @@ void assignManholeTypes(Document& doc, common::Ui& ui) {
     }
     const auto& split = doc.fgrid2;
     const auto& types = doc.format.manholeTypes;
+    const common::SectionLookup sections(doc.format, common::CodeMatch::Exact);
     bool skipped = false;
     for (int b = 1, last = lastComputedSplit(split); b <= last; ++b) {
-        const std::string& code = split.text(b, 4);
-        bool circularBad = false, boxBad = false;
-        auto circular = sectionSize(doc.format.circular, code, &circularBad);
-        auto box = sectionSize(doc.format.box, code, &boxBad);
-        if (boxBad || (circularBad && !box)) {
+        const auto section = sections.find(split.text(b, 4));
+        if (!section) continue;  // not a registered code: the calculation reports it
+        const auto d = sectionSize(*section);
+        if (!d) {
             skipped = true;
             continue;
         }
-        auto d = box ? box : circular;
-        if (!d) continue;  // not a registered code: the calculation reports it
         std::optional<std::string> name;
         bool undecided = false;
         std::optional<float> previous;
@@ -334,12 +322,17 @@ void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
         for (int r = 1; r <= manholes.dataRows(); ++r) manholes.setText(r, 4, "");
         return;
     }
+    using common::FormatItem;
     const auto& f = doc.format;
-    const bool limitsOk = common::hasNumber(f.item(1)) && common::hasNumber(f.item(3)) &&
-                          common::hasNumber(f.item(5));
-    const float l1 = common::valFloat(f.item(1)) / 1000.0f;
-    const float l3 = common::valFloat(f.item(3)) / 1000.0f;
-    const float l5 = common::valFloat(f.item(5)) / 1000.0f;
+    const std::string& limit1 = f.text(FormatItem::MainPipeLimit1Mm);
+    const std::string& limit2 = f.text(FormatItem::MainPipeLimit2Mm);
+    const std::string& limit3 = f.text(FormatItem::MainPipeLimit3Mm);
+    const bool limitsOk =
+        common::hasNumber(limit1) && common::hasNumber(limit2) && common::hasNumber(limit3);
+    const float l1 = common::valFloat(limit1) / 1000.0f;
+    const float l2 = common::valFloat(limit2) / 1000.0f;
+    const float l3 = common::valFloat(limit3) / 1000.0f;
+    const common::SectionLookup sections(f, common::CodeMatch::Exact);
     constexpr float kDropLimitM = 0.6f;
     bool skipped = false;
     const auto& split = doc.fgrid2;
@@ -351,16 +344,20 @@ void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
             continue;
         }
         if (common::valFloat(drop) < kDropLimitM) continue;
-        bool bad = false;
-        auto size = sectionSize(f.circular, split.text(d, 4), &bad);
-        if (bad || !limitsOk) {
+        // Drop pipes go by the round pipe of the code.
+        const auto section = sections.findCircular(split.text(d, 4));
+        const auto size = section ? sectionSize(*section) : std::nullopt;
+        if ((section && !size) || !limitsOk) {
             skipped = true;
             continue;
         }
         if (!size) continue;
         const float dm = *size;
-        const int item = dm <= l1 ? 2 : dm <= l3 ? 4 : dm <= l5 ? 6 : 7;
-        manholes.setText(d, 4, f.item(item));
+        const FormatItem pipe = dm <= l1   ? FormatItem::DropPipe1Mm
+                                : dm <= l2 ? FormatItem::DropPipe2Mm
+                                : dm <= l3 ? FormatItem::DropPipe3Mm
+                                           : FormatItem::DropPipe4Mm;
+        manholes.setText(d, 4, f.text(pipe));
     }
     if (skipped) ui.message(common::Icon::Exclamation, "副管", kNotNumber);
 }

@@ -79,10 +79,13 @@ void numberManholes(Document& doc, ManholeNumbering how);
 void assignManholeTypes(Document& doc, common::Ui& ui);
 
 // "　副管を自動設置する。" changed to checked. Cleared: every drop-pipe diameter goes. Set:
-// every split row whose manhole drop is at least 0.6 m gets the drop-pipe diameter of
-// format items 2, 4, 6 or 7 by its circular pipe diameter against the limits of items 1, 3
-// and 5 (mm). Needs the format data; rows meeting a value that is not a number are skipped
-// and reported once.
+// every split row whose manhole drop is at least 0.6 m gets the drop-pipe diameter of its
+// circular pipe: DropPipe1Mm up to MainPipeLimit1Mm, DropPipe2Mm up to MainPipeLimit2Mm,
+// DropPipe3Mm up to MainPipeLimit3Mm, DropPipe4Mm above. Needs the format data; rows
+// meeting a value that is not a number are skipped and reported once.
+// The 0.6 m is the placement's own fixed limit, not the format's DropThresholdMm: the
+// placement has never read that item, and reading it would move the drop pipes of every
+// document whose format sets it to anything but 600 mm.
 void setDropPipes(Document& doc, common::Ui& ui, bool checked);
 
 // Recolouring of fixed cells, after a file was opened: tab 2 is shown, then for every split

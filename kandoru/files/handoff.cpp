@@ -2,23 +2,12 @@
 // comma record syntax of the profile data file, always 6,519 lines.
 #include "kandoru/files/handoff.h"
 
-#include "common/records.h"
+#include "common/format/format_files.h"
 #include "common/rendezvous.h"
 #include "kandoru/calc/calculation.h"
 #include "kandoru/files/osa_file.h"
 
 namespace kandoru {
-namespace {
-
-// A format table row by row, column by column, one quoted text per line.
-void writeCells(std::vector<std::string>& out, const common::Table& t) {
-    for (int r = 1; r <= t.dataRows(); ++r)
-        for (int c = 1; c <= t.dataCols(); ++c)
-            out.push_back(common::RecordWriter().text(t.text(r, c)).str());
-}
-
-}  // namespace
-
 std::vector<std::string> handoffLines(const Document& doc) {
     std::vector<std::string> out;
     out.reserve(kHandoffLines);
@@ -29,23 +18,13 @@ std::vector<std::string> handoffLines(const Document& doc) {
     writeTableRecords(out, doc.fgrid7, 4);
     writeTableRecords(out, doc.fgrid8, 7);
     writeTableRecords(out, doc.fgrid5, 3);
-    writeCells(out, doc.format.circular);
-    writeCells(out, doc.format.box);
-    writeCells(out, doc.format.manholeTypes);
+    common::appendHandoffTables(out, doc.format);
 
     writeSettingsRecords(out, doc.settings);
 
     // Every item as the quoted text read from the format file, truth values included; the
     // intake already made empty items "0", and a hand-off never passes on an empty one.
-    int item = 1;
-    for (int n : kFormatLineSizes) {
-        common::RecordWriter w;
-        for (int k = 0; k < n; ++k, ++item) {
-            const std::string& v = doc.format.item(item);
-            w.text(v.empty() ? std::string("0") : v);
-        }
-        out.push_back(w.str());
-    }
+    common::appendHandoffItems(out, doc.format);
     return out;
 }
 

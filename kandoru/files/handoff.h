@@ -16,9 +16,6 @@ inline constexpr const char* kHandoffFileName = "XTemp.txt";
 inline constexpr const char* kDrawingProgram = "Zumenko";
 inline constexpr int kHandoffLines = 6519;
 
-// Texts per line of the 14 format-settings lines (items 1-3, 4-6, ... 82-91).
-inline constexpr int kFormatLineSizes[14] = {3, 3, 2, 7, 7, 6, 8, 8, 9, 8, 5, 5, 10, 10};
-
 // The records of the hand-off file, one UTF-8 text per line, without line ends: all rows
 // of every table, the format data as held (an empty setting as "0"), the settings lines.
 std::vector<std::string> handoffLines(const Document& doc);

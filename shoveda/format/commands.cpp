@@ -75,16 +75,20 @@ std::vector<std::string> exportLines(const FormatDocument& doc) {
     std::vector<std::string> out;
     out.push_back("円形断面");
     out.push_back("\tコード名\t直径m\t管径m\t掘削高m");
-    const auto& c = doc.fgrid9;
-    for (int r = 1; r <= c.dataRows() && !c.text(r, 1).empty(); ++r)
-        out.push_back(std::to_string(r) + "\t" + c.text(r, 1) + "\t" + c.text(r, 2) + "\t" +
-                      c.text(r, 3) + "\t" + c.text(r, 4));
+    using common::CircularCol;
+    const auto& c = doc.format.circular;
+    for (int r = 1; r <= c.dataRows() && !c.text(r, CircularCol::Code).empty(); ++r)
+        out.push_back(std::to_string(r) + "\t" + c.text(r, CircularCol::Code) + "\t" +
+                      c.text(r, CircularCol::Diameter) + "\t" + c.text(r, CircularCol::Wall) +
+                      "\t" + c.text(r, CircularCol::Excavation));
     out.push_back("");
     out.push_back("人孔");
     out.push_back("\t人孔名称\t中間点の最大管径mm");
-    const auto& m = doc.fgrid11;
-    for (int r = 1; r <= m.dataRows() && !m.text(r, 1).empty(); ++r)
-        out.push_back(std::to_string(r) + "\t" + m.text(r, 1) + "\t" + m.text(r, 2));
+    using common::ManholeTypeCol;
+    const auto& m = doc.format.manholeTypes;
+    for (int r = 1; r <= m.dataRows() && !m.text(r, ManholeTypeCol::Name).empty(); ++r)
+        out.push_back(std::to_string(r) + "\t" + m.text(r, ManholeTypeCol::Name) + "\t" +
+                      m.text(r, ManholeTypeCol::LargestPipeMm));
     return out;
 }
 

@@ -1,23 +1,28 @@
-// The *.osb format file: 314 comma records in CP932 with CR LF.
+// The format manager's reading and writing of the *.osb file, through the one layout of
+// the format data.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/format/format_files.h"
 #include "shoveda/format/document.h"
 
 namespace shoveda {
 
-inline constexpr int kOsbLineCount = 314;
+using common::kOsbLineCount;
 
 // The file's lines (UTF-8, without line ends) from the document.
-std::vector<std::string> osbLines(const FormatDocument& doc);
+inline std::vector<std::string> osbLines(const FormatDocument& doc) {
+    return common::osbLines(doc.format);
+}
 
 // Replaces the whole document by a file's contents (CP932 bytes). Never fails: missing
 // fields, missing lines and lines holding bytes that are not CP932 leave empty values (as
 // the profile editor reads the same file), a table record whose row number is not one of
-// 1-100 is skipped, and lines beyond the layout are ignored.
+// 1-100 is skipped, and lines beyond the layout are ignored. Each choice and check box is
+// set in file order, as option buttons are: a later selected choice of a group wins.
 void readOsb(FormatDocument& doc, std::string_view cp932Bytes);
 
 }  // namespace shoveda

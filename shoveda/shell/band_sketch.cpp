@@ -53,47 +53,48 @@ BandSketch::BandSketch(QWidget* parent) : QWidget(parent) {
     setFixedSize(700, yBottom + 45);
 }
 
-void BandSketch::place(int item, QWidget* field) {
+void BandSketch::place(common::FormatItem item, QWidget* field) {
+    using common::FormatItem;
     auto middle = [](int top, int bottom) { return (top + bottom) / 2 - kFieldHeight / 2; };
     QPoint at;
     switch (item) {
-        case 12:
+        case FormatItem::DatumAboveBandMm:
             at = {xDimRight + 10, middle(yDL, yTop)};
             break;
-        case 13:
+        case FormatItem::UpperRowHeightMm:
             at = {xDimRight + 10, middle(yTop, yTop + hU)};
             break;
-        case 14:
+        case FormatItem::BandGapMm:
             at = {xDimRight + 10, middle(yGap, yLower)};
             break;
-        case 15:
+        case FormatItem::LowerRowHeightMm:
             at = {xDimRight + 10, middle(yLower, yLower + hL)};
             break;
-        case 16:
+        case FormatItem::UpperRowCount:
             at = {xDimRight + 100, middle(yTop, yTop + hU)};
             break;
-        case 17:
+        case FormatItem::LowerRowCount:
             at = {xDimRight + 100, middle(yLower, yLower + hL)};
             break;
-        case 18:
+        case FormatItem::HeadingWidth1Mm:
             at = {(xL + x1) / 2 - 30, yBottom + 12};
             break;
-        case 19:
+        case FormatItem::HeadingWidth2Mm:
             at = {x1 + 2, yBottom + 12};
             break;
-        case 20:
+        case FormatItem::HeadingWidth3Mm:
             at = {(x2 + x3) / 2 - 30, yBottom + 12};
             break;
-        case 21:
+        case FormatItem::TriangleOffsetMm:
             at = {x3 + 8, 49};
             break;
-        case 22:
+        case FormatItem::TriangleHeightMm:
             at = {xDimLeft - 66, middle(yApex, yBase)};
             break;
-        case 23:
+        case FormatItem::TriangleWidthMm:
             at = {xs - bw + 10, yBase + 12};
             break;
-        case 24:
+        case FormatItem::TriangleBaseMm:
             at = {xDimLeft - 66, middle(yBase, yDL) + 2};
             break;
         default:

@@ -6,14 +6,17 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "common/format/format_items.h"
+
 namespace shoveda {
 
 class BandSketch : public QWidget {
 public:
     explicit BandSketch(QWidget* parent = nullptr);
 
-    // Places the field (with its unit) of settings item 12 to 24 at its part of the sketch.
-    void place(int item, QWidget* field);
+    // Places the field (with its unit) of a band layout item (DatumAboveBandMm to
+    // TriangleBaseMm) at its part of the sketch.
+    void place(common::FormatItem item, QWidget* field);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

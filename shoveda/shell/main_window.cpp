@@ -164,9 +164,9 @@ void MainWindow::buildMenuAndToolbar() {
          exportAction);
 }
 
-QLineEdit* MainWindow::textField(int item, bool numeric, int width) {
+QLineEdit* MainWindow::textField(FormatItem item, bool numeric, int width) {
     auto* f = new QLineEdit;
-    f->setObjectName(QStringLiteral("Text%1").arg(item));
+    f->setObjectName(QStringLiteral("Text%1").arg(common::itemNumber(item)));
     f->setFixedWidth(width);
     if (numeric) {
         f->setAlignment(Qt::AlignRight);
@@ -191,9 +191,9 @@ QWidget* MainWindow::withUnit(QLineEdit* field, const QString& unit) {
     return w;
 }
 
-QComboBox* MainWindow::listField(int item, const QStringList& entries) {
+QComboBox* MainWindow::listField(FormatItem item, const QStringList& entries) {
     auto* c = new QComboBox;
-    c->setObjectName(QStringLiteral("Combo%1").arg(item));
+    c->setObjectName(QStringLiteral("Combo%1").arg(common::itemNumber(item)));
     c->addItems(entries);
     c->setMinimumWidth(60);
     listFields_[item] = c;
@@ -201,10 +201,10 @@ QComboBox* MainWindow::listField(int item, const QStringList& entries) {
     // Only a choice by the user changes the document (and, for the sheet, the sizes).
     connect(c, &QComboBox::activated, this, [this, item, c](int index) {
         std::string text = ss(c->itemText(index));
-        if (item == kItemSheet) {
+        if (item == FormatItem::SheetStandard) {
             doc_.chooseSheet(text);
-            showField(kItemSheetWidth);
-            showField(kItemSheetHeight);
+            showField(FormatItem::SheetWidthMm);
+            showField(FormatItem::SheetHeightMm);
         } else {
             doc_.setItem(item, text);
         }
@@ -212,20 +212,20 @@ QComboBox* MainWindow::listField(int item, const QStringList& entries) {
     return c;
 }
 
-QAbstractButton* MainWindow::flagButton(int item, const QString& caption) {
+QAbstractButton* MainWindow::flagButton(FormatItem item, const QString& caption) {
     QAbstractButton* b;
-    if (itemKind(item) == ItemKind::Choice) {
+    if (common::formatItemKind(item) == common::FormatItemKind::Choice) {
         b = new QRadioButton(caption);
-        b->setObjectName(QStringLiteral("Option%1").arg(item));
+        b->setObjectName(QStringLiteral("Option%1").arg(common::itemNumber(item)));
         connect(b, &QAbstractButton::toggled, this, [this, item](bool on) {
             if (on) doc_.setFlag(item, true);
         });
-        auto& group = choiceGroups_[item <= kItemArrowOff ? 0 : 1];
+        auto& group = choiceGroups_[item <= FormatItem::ArrowOff ? 0 : 1];
         if (!group) group = new QButtonGroup(this);
         group->addButton(b);
     } else {
         b = new QCheckBox(caption);
-        b->setObjectName(QStringLiteral("Check%1").arg(item));
+        b->setObjectName(QStringLiteral("Check%1").arg(common::itemNumber(item)));
         connect(b, &QAbstractButton::toggled, this,
                 [this, item](bool on) { doc_.setFlag(item, on); });
     }
@@ -237,12 +237,14 @@ QWidget* MainWindow::buildDrawingTab1() {
     auto* page = new QWidget;
     auto* top = new QGridLayout(page);
 
-    // The band sketch with the fields of items 12 to 24.
+    // The band sketch with the fields of the band layout items.
     sketch_ = new BandSketch;
-    for (int item = 12; item <= 24; ++item) {
-        QString unit = (item == 16 || item == 17) ? QStringLiteral("段分") : QStringLiteral("mm");
-        sketch_->place(item,
-                       withUnit(textField(item, true, item == 16 || item == 17 ? 36 : 44), unit));
+    for (int n = common::itemNumber(FormatItem::DatumAboveBandMm);
+         n <= common::itemNumber(FormatItem::TriangleBaseMm); ++n) {
+        const auto item = static_cast<FormatItem>(n);
+        const bool count = item == FormatItem::UpperRowCount || item == FormatItem::LowerRowCount;
+        QString unit = count ? QStringLiteral("段分") : QStringLiteral("mm");
+        sketch_->place(item, withUnit(textField(item, true, count ? 36 : 44), unit));
     }
     auto* sketchFrame = new QFrame;
     sketchFrame->setFrameShape(QFrame::StyledPanel);
@@ -270,7 +272,8 @@ QWidget* MainWindow::buildDrawingTab1() {
     for (int i = 0; i <= 10; ++i) rankEntries << QString::number(i);
     for (int i = 0; i < 8; ++i) {
         rl->addWidget(label(names[i]), i + 1, 0);
-        rl->addWidget(listField(kItemFirstRank + i, rankEntries), i + 1, 1);
+        rl->addWidget(listField(common::kBandRowItems[static_cast<size_t>(i)], rankEntries), i + 1,
+                      1);
     }
     auto* right = new QVBoxLayout;
     right->addWidget(note);
@@ -284,25 +287,27 @@ QWidget* MainWindow::buildDrawingTab1() {
     QStringList standards;
     for (const char* s : kSheetStandards) standards << QString::fromLatin1(s);
     shl->addWidget(label(QStringLiteral("規格：")), 0, 0);
-    shl->addWidget(listField(kItemSheet, standards), 0, 1);
+    shl->addWidget(listField(FormatItem::SheetStandard, standards), 0, 1);
     shl->addWidget(label(QStringLiteral("幅")), 1, 0, Qt::AlignRight);
-    shl->addWidget(withUnit(textField(kItemSheetWidth, false), QStringLiteral("mm")), 1, 1);
+    shl->addWidget(withUnit(textField(FormatItem::SheetWidthMm, false), QStringLiteral("mm")), 1,
+                   1);
     shl->addWidget(label(QStringLiteral("高")), 2, 0, Qt::AlignRight);
-    shl->addWidget(withUnit(textField(kItemSheetHeight, false), QStringLiteral("mm")), 2, 1);
+    shl->addWidget(withUnit(textField(FormatItem::SheetHeightMm, false), QStringLiteral("mm")), 2,
+                   1);
 
     auto* scales = frame(QStringLiteral("縮尺"));
     auto* scl = new QGridLayout(scales);
     scl->addWidget(label(QStringLiteral("水平　　H = 1：")), 0, 0);
-    scl->addWidget(textField(27, true), 0, 1);
+    scl->addWidget(textField(FormatItem::HorizontalScale, true), 0, 1);
     scl->addWidget(label(QStringLiteral("鉛直　　V = 1：")), 1, 0);
-    scl->addWidget(textField(28, true), 1, 1);
+    scl->addWidget(textField(FormatItem::VerticalScale, true), 1, 1);
 
     auto* elevation = frame(QStringLiteral("標高スケール"));
     auto* el = new QGridLayout(elevation);
     el->addWidget(label(QStringLiteral("大目盛間隔  ：")), 0, 0);
-    el->addWidget(withUnit(textField(25, true), QStringLiteral("m")), 0, 1);
+    el->addWidget(withUnit(textField(FormatItem::MajorTickM, true), QStringLiteral("m")), 0, 1);
     el->addWidget(label(QStringLiteral("小目盛間隔　：")), 1, 0);
-    el->addWidget(withUnit(textField(26, true), QStringLiteral("m")), 1, 1);
+    el->addWidget(withUnit(textField(FormatItem::MinorTickM, true), QStringLiteral("m")), 1, 1);
 
     auto* scaleColumn = new QVBoxLayout;
     scaleColumn->addWidget(scales);
@@ -317,10 +322,16 @@ QWidget* MainWindow::buildDrawingTab1() {
     const QStringList rows{QStringLiteral("項目 　　："), QStringLiteral("帯数値　："),
                            QStringLiteral("標高 　　："), QStringLiteral("縮尺 　　："),
                            QStringLiteral("旗上げ　：")};
+    const std::pair<FormatItem, FormatItem> textItems[] = {
+        {FormatItem::HeadingTextHeightMm, FormatItem::HeadingTextAspect},
+        {FormatItem::ValueTextHeightMm, FormatItem::ValueTextAspect},
+        {FormatItem::ElevationTextHeightMm, FormatItem::ElevationTextAspect},
+        {FormatItem::ScaleTextHeightMm, FormatItem::ScaleTextAspect},
+        {FormatItem::FlagTextHeightMm, FormatItem::FlagTextAspect}};
     for (int i = 0; i < 5; ++i) {
         tl->addWidget(label(rows[i]), i + 1, 0);
-        tl->addWidget(textField(37 + 2 * i, true), i + 1, 1);
-        tl->addWidget(textField(38 + 2 * i, false), i + 1, 2);
+        tl->addWidget(textField(textItems[i].first, true), i + 1, 1);
+        tl->addWidget(textField(textItems[i].second, false), i + 1, 2);
     }
 
     // Layer names for drawing in the LT edition.
@@ -329,9 +340,12 @@ QWidget* MainWindow::buildDrawingTab1() {
     const QStringList layerRows{QStringLiteral("帯線　　　："), QStringLiteral("文字　　　："),
                                 QStringLiteral("計画管渠："), QStringLiteral("地盤線　 ："),
                                 QStringLiteral("枠線　　　：")};
+    const FormatItem layerItems[] = {FormatItem::BandLayer, FormatItem::TextLayer,
+                                     FormatItem::PipeLayer, FormatItem::GroundLayer,
+                                     FormatItem::FrameLayer};
     for (int i = 0; i < 5; ++i) {
         ll->addWidget(label(layerRows[i]), i, 0);
-        ll->addWidget(textField(49 + i, false, 130), i, 1);
+        ll->addWidget(textField(layerItems[i], false, 130), i, 1);
     }
 
     auto* bottom = new QHBoxLayout;
@@ -351,11 +365,11 @@ QWidget* MainWindow::buildDrawingTab2() {
     auto* top = new QGridLayout(page);
 
     auto* distances = new QGridLayout;
-    const std::pair<int, const char*> rows[] = {
-        {54, "最下流地点の地盤とＤＬの高低差  ："},
-        {58, "用紙左端から帯左端までの離れ　  ："},
-        {72, "用紙下端から帯下端までの離れ　  ："},
-        {59, "最上流地盤と旗上げの離れ　　　   ："},
+    const std::pair<FormatItem, const char*> rows[] = {
+        {FormatItem::GroundAboveDatumMm, "最下流地点の地盤とＤＬの高低差  ："},
+        {FormatItem::BandLeftMm, "用紙左端から帯左端までの離れ　  ："},
+        {FormatItem::BandBottomMm, "用紙下端から帯下端までの離れ　  ："},
+        {FormatItem::FlagClearanceMm, "最上流地盤と旗上げの離れ　　　   ："},
     };
     int r = 0;
     for (auto [item, caption] : rows) {
@@ -363,40 +377,46 @@ QWidget* MainWindow::buildDrawingTab2() {
         distances->addWidget(withUnit(textField(item, true), QStringLiteral("mm")), r, 1);
         ++r;
     }
-    distances->addWidget(flagButton(69, QStringLiteral("　地盤変化点の下に縦線を記入")), r, 0, 1,
-                         2);
+    distances->addWidget(
+        flagButton(FormatItem::ChangePointLines, QStringLiteral("　地盤変化点の下に縦線を記入")), r,
+        0, 1, 2);
     auto* left = new QVBoxLayout;
     left->addLayout(distances);
 
     auto* flags = frame(QStringLiteral("旗上げ"));
     auto* fl = new QGridLayout(flags);
     fl->addWidget(label(QStringLiteral("表示高DLより：")), 0, 0);
-    fl->addWidget(withUnit(textField(47, true), QStringLiteral("mm")), 0, 1);
+    fl->addWidget(withUnit(textField(FormatItem::ProfileHeightMm, true), QStringLiteral("mm")), 0,
+                  1);
     fl->addWidget(label(QStringLiteral("角度　　　　　 ：")), 1, 0);
-    fl->addWidget(withUnit(textField(48, true), QStringLiteral("°")), 1, 1);
+    fl->addWidget(withUnit(textField(FormatItem::FlagAngleDeg, true), QStringLiteral("°")), 1, 1);
     fl->addWidget(label(QStringLiteral("長さ　　　　　　：")), 2, 0);
-    fl->addWidget(withUnit(textField(55, true), QStringLiteral("mm")), 2, 1);
-    fl->addWidget(flagButton(67, QStringLiteral("　文字列に合わせる")), 3, 0, 1, 2);
+    fl->addWidget(withUnit(textField(FormatItem::FlagLengthMm, true), QStringLiteral("mm")), 2, 1);
+    fl->addWidget(flagButton(FormatItem::FlagFitsText, QStringLiteral("　文字列に合わせる")), 3, 0,
+                  1, 2);
     left->addWidget(flags);
     left->addStretch(1);
 
     auto* routeMark = frame(QStringLiteral("路線番号"));
     auto* rml = new QGridLayout(routeMark);
-    rml->addWidget(flagButton(kItemMarkCircle, QStringLiteral("　円形")), 0, 0);
-    rml->addWidget(flagButton(kItemMarkRectangle, QStringLiteral("　長方形")), 1, 0);
-    rml->addWidget(flagButton(kItemMarkNone, QStringLiteral("　囲まない")), 2, 0);
+    rml->addWidget(flagButton(FormatItem::RouteMarkCircle, QStringLiteral("　円形")), 0, 0);
+    rml->addWidget(flagButton(FormatItem::RouteMarkRectangle, QStringLiteral("　長方形")), 1, 0);
+    rml->addWidget(flagButton(FormatItem::RouteMarkNone, QStringLiteral("　囲まない")), 2, 0);
     rml->addWidget(label(QStringLiteral("幅 ：")), 0, 1, Qt::AlignRight);
-    rml->addWidget(withUnit(textField(56, false), QStringLiteral("mm")), 0, 2);
+    rml->addWidget(withUnit(textField(FormatItem::RouteMarkWidthMm, false), QStringLiteral("mm")),
+                   0, 2);
     rml->addWidget(label(QStringLiteral("高さ ：")), 1, 1, Qt::AlignRight);
-    rml->addWidget(withUnit(textField(57, false), QStringLiteral("mm")), 1, 2);
-    rml->addWidget(flagButton(68, QStringLiteral("　二重線にする")), 3, 0, 1, 3);
+    rml->addWidget(withUnit(textField(FormatItem::RouteMarkHeightMm, false), QStringLiteral("mm")),
+                   1, 2);
+    rml->addWidget(flagButton(FormatItem::RouteMarkDoubleLine, QStringLiteral("　二重線にする")), 3,
+                   0, 1, 3);
 
     auto* flow = frame(QStringLiteral("流下方向"));
     auto* fwl = new QVBoxLayout(flow);
-    fwl->addWidget(flagButton(kItemArrowOn, QStringLiteral("　矢印有り")));
-    fwl->addWidget(flagButton(kItemArrowOff, QStringLiteral("　矢印無し")));
+    fwl->addWidget(flagButton(FormatItem::ArrowOn, QStringLiteral("　矢印有り")));
+    fwl->addWidget(flagButton(FormatItem::ArrowOff, QStringLiteral("　矢印無し")));
 
-    auto frameLines = [this](const QString& caption, int offsetItem, int checkItem) {
+    auto frameLines = [this](const QString& caption, FormatItem offsetItem, FormatItem checkItem) {
         auto* f = frame(caption);
         auto* l = new QGridLayout(f);
         l->addWidget(label(QStringLiteral("図面端からの離れ ：")), 0, 0);
@@ -408,8 +428,10 @@ QWidget* MainWindow::buildDrawingTab2() {
     auto* right = new QVBoxLayout;
     right->addWidget(routeMark);
     right->addWidget(flow);
-    right->addWidget(frameLines(QStringLiteral("図面外枠線"), 60, 70));
-    right->addWidget(frameLines(QStringLiteral("図面内枠線"), 61, 71));
+    right->addWidget(frameLines(QStringLiteral("図面外枠線"), FormatItem::OuterFrameMarginMm,
+                                FormatItem::DrawOuterFrame));
+    right->addWidget(frameLines(QStringLiteral("図面内枠線"), FormatItem::InnerFrameMarginMm,
+                                FormatItem::DrawInnerFrame));
     right->addStretch(1);
 
     top->addLayout(left, 0, 0);
@@ -431,8 +453,10 @@ QWidget* MainWindow::buildSectionTab() {
         auto* g = new gui::GridView(table, QStringLiteral("FGrid%1").arg(n));
         g->setColumnWidthsTwips(widths);
         g->setRowHeightTwips(300);
-        g->tableModel()->setAlignment(1, Qt::AlignLeft | Qt::AlignVCenter);
-        for (int c = 2; c < table.cols(); ++c)
+        // The code name, then the sizes.
+        static_assert(common::CircularCol::Code == common::BoxCol::Code);
+        g->tableModel()->setAlignment(common::BoxCol::Code, Qt::AlignLeft | Qt::AlignVCenter);
+        for (int c = common::BoxCol::Code + 1; c < table.cols(); ++c)
             g->tableModel()->setAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         int width = 0;
         for (int w : widths) width += gui::twips(w);
@@ -449,11 +473,11 @@ QWidget* MainWindow::buildSectionTab() {
     };
 
     top->addLayout(
-        tableBlock(9, doc_.fgrid9, QStringLiteral("円形断面"), {500, 1000, 1000, 1000, 1000},
-                   common::circularGridParams(), &commitCircular),
+        tableBlock(9, doc_.format.circular, QStringLiteral("円形断面"),
+                   {500, 1000, 1000, 1000, 1000}, common::circularGridParams(), &commitCircular),
         0, 0);
     // Box code names such as □1500×1500 are longer than pipe codes: a wider code column.
-    top->addLayout(tableBlock(10, doc_.fgrid10, QStringLiteral("暗渠(BOX)断面"),
+    top->addLayout(tableBlock(10, doc_.format.box, QStringLiteral("暗渠(BOX)断面"),
                               {500, kBoxCodeTwips, 1000, 1000, 1000, 1000}, common::boxGridParams(),
                               &commitBox),
                    0, 1);
@@ -469,11 +493,11 @@ QWidget* MainWindow::buildManholeTab() {
     auto* page = new QWidget;
     auto* top = new QGridLayout(page);
 
-    auto* g = new gui::GridView(doc_.fgrid11, QStringLiteral("FGrid11"));
+    auto* g = new gui::GridView(doc_.format.manholeTypes, QStringLiteral("FGrid11"));
     g->setColumnWidthsTwips({1000, 2000, 2400});
     g->setRowHeightTwips(300);
-    g->tableModel()->setAlignment(1, Qt::AlignCenter);
-    g->tableModel()->setAlignment(2, Qt::AlignCenter);
+    g->tableModel()->setAlignment(common::ManholeTypeCol::Name, Qt::AlignCenter);
+    g->tableModel()->setAlignment(common::ManholeTypeCol::LargestPipeMm, Qt::AlignCenter);
     g->setFixedWidth(gui::twips(5400) + g->verticalScrollBar()->sizeHint().width() +
                      2 * g->frameWidth());
     g->setMinimumHeight(420);
@@ -481,7 +505,7 @@ QWidget* MainWindow::buildManholeTab() {
     if (auto* corner = g->findChild<QAbstractButton*>()) {
         auto* cl = new QHBoxLayout(corner);
         cl->setContentsMargins(0, 0, 0, 0);
-        auto* heading = label(qs(doc_.fgrid11.text(0, 0)));
+        auto* heading = label(qs(doc_.format.manholeTypes.text(0, 0)));
         heading->setAlignment(Qt::AlignCenter);
         heading->setAttribute(Qt::WA_TransparentForMouseEvents);
         cl->addWidget(heading);
@@ -503,18 +527,22 @@ QWidget* MainWindow::buildManholeTab() {
     auto* rl = new QGridLayout(rule);
     rl->addWidget(label(QStringLiteral("本管径")), 0, 0);
     rl->addWidget(label(QStringLiteral("副管径")), 1, 0);
-    const int limits[] = {kItemMainLimit1, kItemMainLimit2, kItemMainLimit3};
-    const int drops[] = {kItemDropDiameter1, kItemDropDiameter2, kItemDropDiameter3};
+    const FormatItem limits[] = {FormatItem::MainPipeLimit1Mm, FormatItem::MainPipeLimit2Mm,
+                                 FormatItem::MainPipeLimit3Mm};
+    const FormatItem drops[] = {FormatItem::DropPipe1Mm, FormatItem::DropPipe2Mm,
+                                FormatItem::DropPipe3Mm};
     for (int i = 0; i < 3; ++i) {
         rl->addWidget(withUnit(textField(limits[i], true, 50), QStringLiteral("mm以下")), 0, i + 1);
         rl->addWidget(withUnit(textField(drops[i], true, 50), QStringLiteral("mm")), 1, i + 1);
     }
     rl->addWidget(label(QStringLiteral("以上")), 0, 4, Qt::AlignCenter);
-    rl->addWidget(withUnit(textField(kItemDropDiameter4, true, 50), QStringLiteral("mm")), 1, 4);
+    rl->addWidget(withUnit(textField(FormatItem::DropPipe4Mm, true, 50), QStringLiteral("mm")), 1,
+                  4);
     dl->addWidget(rule);
     auto* threshold = new QHBoxLayout;
     threshold->addWidget(label(QStringLiteral("副管設置基準落差　：")));
-    threshold->addWidget(withUnit(textField(kItemDropThreshold, true), QStringLiteral("mm")));
+    threshold->addWidget(
+        withUnit(textField(FormatItem::DropThresholdMm, true), QStringLiteral("mm")));
     threshold->addStretch(1);
     dl->addLayout(threshold);
     top->addWidget(drop, 0, 2, Qt::AlignTop);
@@ -548,7 +576,7 @@ void MainWindow::commitEditors() {
         if (e) e->commitIfOpen();
 }
 
-void MainWindow::showField(int item) {
+void MainWindow::showField(FormatItem item) {
     if (auto it = textFields_.find(item); it != textFields_.end()) {
         QString text = qs(doc_.item(item));
         if (it->second->text() != text) it->second->setText(text);
@@ -577,7 +605,7 @@ void MainWindow::showFlags() {
 }
 
 void MainWindow::showDocument() {
-    for (int n = 1; n <= kItemCount; ++n) showField(n);
+    for (int n = 1; n <= common::kFormatItemCount; ++n) showField(static_cast<FormatItem>(n));
     showFlags();
     for (auto* g : grids_) g->refresh();
 }

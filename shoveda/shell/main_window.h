@@ -57,18 +57,18 @@ private:
     void buildMenuAndToolbar();
 
     // A text field bound to a settings item, with the numeric key filter when numeric.
-    QLineEdit* textField(int item, bool numeric, int width = 60);
+    QLineEdit* textField(FormatItem item, bool numeric, int width = 60);
     // The field followed by its unit, as one widget.
     QWidget* withUnit(QLineEdit* field, const QString& unit);
-    QComboBox* listField(int item, const QStringList& entries);
-    QAbstractButton* flagButton(int item, const QString& caption);
+    QComboBox* listField(FormatItem item, const QStringList& entries);
+    QAbstractButton* flagButton(FormatItem item, const QString& caption);
     // The pair "1行挿入" / "1行削除" of grid n.
     QVBoxLayout* rowButtons(int n);
     // A row button's command on grid n, with the grid's repainting held while it runs.
     void rowOperation(int n, bool (*operation)(common::Table&, common::Ui&));
     gui::GridView* grid(int n) const;
     void commitEditors();
-    void showField(int item);
+    void showField(FormatItem item);
     void showFlags();
 
     FormatDocument doc_;
@@ -77,10 +77,10 @@ private:
 
     QTabWidget* tabs_ = nullptr;
     BandSketch* sketch_ = nullptr;
-    std::map<int, QLineEdit*> textFields_;
-    std::map<int, QComboBox*> listFields_;
-    std::map<int, QStringList> listEntries_;
-    std::map<int, QAbstractButton*> flagButtons_;
+    std::map<FormatItem, QLineEdit*> textFields_;
+    std::map<FormatItem, QComboBox*> listFields_;
+    std::map<FormatItem, QStringList> listEntries_;
+    std::map<FormatItem, QAbstractButton*> flagButtons_;
     std::array<QButtonGroup*, 2> choiceGroups_{};
     std::array<gui::GridView*, 3> grids_{};
     std::array<gui::CellEditor*, 3> editors_{};

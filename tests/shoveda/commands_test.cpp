@@ -41,7 +41,7 @@ TEST(SaveCommands, SaveWithoutAFileAsksForANameAndSetsTheSavedFlag) {
     EXPECT_EQ(common::splitLines(bytesOf(dir / "new.osb")).size(), 314u);
 
     // Save onto the current file never asks and never shows a dialog.
-    doc.fgrid9.setText(1, 1, "φ200");
+    doc.format.circular.setText(1, 1, "φ200");
     EXPECT_TRUE(shoveda::saveFormat(doc, ui));
     EXPECT_EQ(ui.saveTitles.size(), 1u);
     EXPECT_TRUE(ui.questions.empty());
@@ -77,7 +77,7 @@ TEST(SaveCommands, AFailedWriteIsReportedKeepsTheOldFileAndSetsNoFlag) {
     ASSERT_TRUE(common::writeFileAtomic(dir / "keep.osb", "previous"));
     FormatDocument doc;
     doc.filePath = dir / "keep.osb";
-    doc.fgrid9.setText(1, 1, "😀");  // no Shift_JIS form
+    doc.format.circular.setText(1, 1, "😀");  // no Shift_JIS form
     FakeUi ui;
     EXPECT_FALSE(shoveda::saveFormat(doc, ui));
     EXPECT_EQ(ui.onlyMessage(),
@@ -90,7 +90,7 @@ TEST(SaveCommands, AFailedWriteIsReportedKeepsTheOldFileAndSetsNoFlag) {
 
     // A folder that does not exist.
     ui.messages.clear();
-    doc.fgrid9.setText(1, 1, "φ200");
+    doc.format.circular.setText(1, 1, "φ200");
     EXPECT_FALSE(shoveda::writeFormatFile(doc, dir / "no" / "such.osb", ui));
     EXPECT_EQ(ui.onlyMessage().title, "保存エラー");
     EXPECT_FALSE(doc.saved());
@@ -99,28 +99,28 @@ TEST(SaveCommands, AFailedWriteIsReportedKeepsTheOldFileAndSetsNoFlag) {
 TEST(OpenCommand, CancelChangesNothingAndOpenNeverSaves) {
     TempDir dir;
     FormatDocument doc;
-    doc.fgrid9.setText(1, 1, "φ250");
+    doc.format.circular.setText(1, 1, "φ250");
     FakeUi ui;
     ui.openFiles.push_back(std::nullopt);
     EXPECT_FALSE(shoveda::openFormat(doc, ui));
     EXPECT_EQ(ui.openTitles, std::vector<std::string>{"書式データを開く"});
     EXPECT_EQ(ui.openPresets, std::vector<std::string>{""});
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ250");
     EXPECT_TRUE(doc.filePath.empty());
 
     ui.saveFiles.push_back(dir / "a.osb");
     ASSERT_TRUE(shoveda::saveFormat(doc, ui));
-    doc.fgrid9.setText(1, 1, "");
+    doc.format.circular.setText(1, 1, "");
     ui.openFiles.push_back(dir / "a.osb");
     EXPECT_TRUE(shoveda::openFormat(doc, ui));
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ250");
     EXPECT_EQ(doc.filePath, dir / "a.osb");
 }
 
 TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     TempDir dir;
     FormatDocument doc;
-    doc.fgrid9.setText(1, 1, "φ250");
+    doc.format.circular.setText(1, 1, "φ250");
     FakeUi ui;
     ui.openFiles.push_back(dir / "gone.osb");
     EXPECT_FALSE(shoveda::openFormat(doc, ui));
@@ -128,7 +128,7 @@ TEST(OpenCommand, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     EXPECT_EQ(ui.messages[0].title, "読み込みエラー");
     EXPECT_EQ(ui.messages[0].text,
               "ファイルを開けませんでした。\r\n" + (dir / "gone.osb").string());
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ250");
     EXPECT_TRUE(doc.filePath.empty());
 }
 
@@ -139,13 +139,13 @@ TEST(ExportCommand, WritesTheSectionAndManholeTablesByteForByte) {
     const char* rows[][4] = {{"φ200", "0.200", "0.027", "0.100"},
                              {"φ250", "0.250", "0.028", "0.100"}};
     for (int r = 0; r < 2; ++r)
-        for (int c = 0; c < 4; ++c) doc.fgrid9.setText(r + 1, c + 1, rows[r][c]);
-    doc.fgrid9.setText(4, 1, "φ400");         // after the first empty code name: not exported
-    doc.fgrid10.setText(1, 1, "□1000×1000");  // the box table is never exported
-    doc.fgrid11.setText(1, 1, "1号人孔");
-    doc.fgrid11.setText(1, 2, "600");
-    doc.fgrid11.setText(2, 2, "900");  // no name: ends the manhole table
-    doc.fgrid11.setText(3, 1, "3号人孔");
+        for (int c = 0; c < 4; ++c) doc.format.circular.setText(r + 1, c + 1, rows[r][c]);
+    doc.format.circular.setText(4, 1, "φ400");   // after the first empty code name: not exported
+    doc.format.box.setText(1, 1, "□1000×1000");  // the box table is never exported
+    doc.format.manholeTypes.setText(1, 1, "1号人孔");
+    doc.format.manholeTypes.setText(1, 2, "600");
+    doc.format.manholeTypes.setText(2, 2, "900");  // no name: ends the manhole table
+    doc.format.manholeTypes.setText(3, 1, "3号人孔");
     FakeUi ui;
     EXPECT_TRUE(shoveda::exportSections(doc, ui));
     EXPECT_EQ(
@@ -180,7 +180,7 @@ TEST(ExportCommand, EmptyTablesStillWriteTheHeadingsAndFailuresAreReported) {
 
     // A code name Shift_JIS cannot hold is named.
     testing_support::ScopedHome back(home.path());
-    doc.fgrid9.setText(1, 1, "φ200😀");
+    doc.format.circular.setText(1, 1, "φ200😀");
     ui.messages.clear();
     EXPECT_FALSE(shoveda::exportSections(doc, ui));
     EXPECT_NE(ui.onlyMessage().text.find("「😀」"), std::string::npos);
@@ -189,7 +189,7 @@ TEST(ExportCommand, EmptyTablesStillWriteTheHeadingsAndFailuresAreReported) {
 
 TEST(RowCommands, DeleteMovesRowsUpAndParksOnTheLastRow) {
     FormatDocument doc;
-    auto& t = doc.fgrid9;
+    auto& t = doc.format.circular;
     fillRows(t, 7);
     t.setCurrent(5, 2);
     FakeUi ui;
@@ -226,7 +226,7 @@ TEST(RowCommands, DeleteMovesRowsUpAndParksOnTheLastRow) {
 
 TEST(RowCommands, InsertMovesRowsDownAndNeverDropsAFilledLastRow) {
     FormatDocument doc;
-    auto& t = doc.fgrid11;
+    auto& t = doc.format.manholeTypes;
     fillRows(t, 99);
     t.setCurrentRow(3);
     FakeUi ui;

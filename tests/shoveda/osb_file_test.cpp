@@ -32,15 +32,15 @@ FormatDocument filledDocument() {
     const char* samples[] = {"φ200",   "0.200",      "abc",   "～－①㎜", "髙 ﾃｽﾄ",
                              "-1.5e3", "□1000×1000", " lead", "x,y",     "\\"};
     int k = 0;
-    for (common::Table* t : {&doc.fgrid9, &doc.fgrid10, &doc.fgrid11})
+    for (common::Table* t : {&doc.format.circular, &doc.format.box, &doc.format.manholeTypes})
         for (int r = 1; r <= 100; ++r)
             for (int c = 1; c <= t->dataCols(); ++c)
                 t->setText(r, c, samples[k++ % 10] + std::to_string(r) + ":" + std::to_string(c));
     for (int n = 1; n <= 72; ++n)
-        if (shoveda::itemKind(n) == shoveda::ItemKind::Text)
+        if (common::formatItemKind(n) == common::FormatItemKind::Text)
             doc.setItem(n, "項目" + std::to_string(n));
-    doc.setFlag(shoveda::kItemArrowOff, true);
-    doc.setFlag(shoveda::kItemMarkNone, true);
+    doc.setFlag(shoveda::FormatItem::ArrowOff, true);
+    doc.setFlag(shoveda::FormatItem::RouteMarkNone, true);
     doc.setFlag(67, true);
     doc.setFlag(69, true);
     doc.setFlag(71, true);
@@ -49,7 +49,9 @@ FormatDocument filledDocument() {
 
 void expectSameDocument(const FormatDocument& a, const FormatDocument& b) {
     const std::pair<const common::Table*, const common::Table*> tables[] = {
-        {&a.fgrid9, &b.fgrid9}, {&a.fgrid10, &b.fgrid10}, {&a.fgrid11, &b.fgrid11}};
+        {&a.format.circular, &b.format.circular},
+        {&a.format.box, &b.format.box},
+        {&a.format.manholeTypes, &b.format.manholeTypes}};
     for (auto [ta, tb] : tables)
         for (int r = 0; r <= 100; ++r)
             for (int c = 0; c < ta->cols(); ++c)
@@ -84,7 +86,7 @@ TEST(OsbFile, NewDocumentWritesTheStartValues) {
 
 TEST(OsbFile, RouteMarksInRectanglesAndArrowsOn) {
     FormatDocument doc;
-    doc.setFlag(shoveda::kItemMarkRectangle, true);
+    doc.setFlag(shoveda::FormatItem::RouteMarkRectangle, true);
     EXPECT_EQ(shoveda::osbLines(doc)[310], "#TRUE#,#FALSE#,#FALSE#,#TRUE#,#FALSE#");
 }
 
@@ -97,27 +99,27 @@ TEST(OsbFile, EveryCellAndFieldRoundTripsThroughAFile) {
     shoveda::readFormatFile(back, dir / "all.osb");
     expectSameDocument(doc, back);
     EXPECT_EQ(shoveda::osbLines(back), shoveda::osbLines(doc));
-    EXPECT_EQ(back.fgrid9.text(3, 1), "x,y3:1");  // a comma inside a text
-    EXPECT_EQ(back.fgrid11.text(100, 2), doc.fgrid11.text(100, 2));
-    EXPECT_TRUE(back.flag(shoveda::kItemArrowOff));
-    EXPECT_FALSE(back.flag(shoveda::kItemArrowOn));
-    EXPECT_TRUE(back.flag(shoveda::kItemMarkNone));
+    EXPECT_EQ(back.format.circular.text(3, 1), "x,y3:1");  // a comma inside a text
+    EXPECT_EQ(back.format.manholeTypes.text(100, 2), doc.format.manholeTypes.text(100, 2));
+    EXPECT_TRUE(back.flag(shoveda::FormatItem::ArrowOff));
+    EXPECT_FALSE(back.flag(shoveda::FormatItem::ArrowOn));
+    EXPECT_TRUE(back.flag(shoveda::FormatItem::RouteMarkNone));
 }
 
 TEST(OsbFile, OpeningReplacesEverythingAndKeepsTheFileSheetSize) {
     TempDir dir;
     FormatDocument other;
     other.chooseSheet("A3");
-    other.setItem(shoveda::kItemSheetWidth, "400");
-    other.setItem(shoveda::kItemSheetHeight, "300");
+    other.setItem(shoveda::FormatItem::SheetWidthMm, "400");
+    other.setItem(shoveda::FormatItem::SheetHeightMm, "300");
     testing_support::FakeUi ui;
     ASSERT_TRUE(shoveda::writeFormatFile(other, dir / "a3.osb", ui));
 
     FormatDocument doc = filledDocument();
     shoveda::readFormatFile(doc, dir / "a3.osb");
-    EXPECT_EQ(doc.item(shoveda::kItemSheet), "A3");
-    EXPECT_EQ(doc.item(shoveda::kItemSheetWidth), "400");
-    EXPECT_EQ(doc.item(shoveda::kItemSheetHeight), "300");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetStandard), "A3");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetWidthMm), "400");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetHeightMm), "300");
     expectSameDocument(doc, other);
     EXPECT_EQ(doc.filePath, dir / "a3.osb");
     EXPECT_FALSE(doc.saved());  // opening is not saving
@@ -142,20 +144,20 @@ TEST(OsbFile, DamagedFilesLoadWhatTheyHoldAndNeverCrash) {
 
     FormatDocument doc;
     shoveda::readFormatFile(doc, dir / "damaged.osb");
-    EXPECT_EQ(doc.fgrid9.text(3, 1), "φ300");
-    EXPECT_EQ(doc.fgrid9.text(3, 4), "0.150");
-    EXPECT_EQ(doc.fgrid9.text(1, 2), "0.200");
-    EXPECT_EQ(doc.fgrid9.text(1, 3), "");
-    EXPECT_EQ(doc.fgrid9.text(2, 1), "");
+    EXPECT_EQ(doc.format.circular.text(3, 1), "φ300");
+    EXPECT_EQ(doc.format.circular.text(3, 4), "0.150");
+    EXPECT_EQ(doc.format.circular.text(1, 2), "0.200");
+    EXPECT_EQ(doc.format.circular.text(1, 3), "");
+    EXPECT_EQ(doc.format.circular.text(2, 1), "");
     // Records naming no row of the table are skipped.
-    EXPECT_EQ(doc.fgrid9.text(4, 1), "");
-    for (int r = 1; r <= 100; ++r) EXPECT_NE(doc.fgrid9.text(r, 1), "lost?");
-    EXPECT_EQ(doc.fgrid9.text(5, 1), "open quote,");
-    EXPECT_EQ(doc.fgrid10.text(2, 1), "□1000×1000");
-    EXPECT_EQ(doc.fgrid11.text(1, 1), "1号人孔");
-    EXPECT_EQ(doc.item(shoveda::kItemSheet), "A2");
-    EXPECT_EQ(doc.item(shoveda::kItemSheetWidth), "");
-    EXPECT_EQ(doc.item(shoveda::kItemFirstRank), "");
+    EXPECT_EQ(doc.format.circular.text(4, 1), "");
+    for (int r = 1; r <= 100; ++r) EXPECT_NE(doc.format.circular.text(r, 1), "lost?");
+    EXPECT_EQ(doc.format.circular.text(5, 1), "open quote,");
+    EXPECT_EQ(doc.format.box.text(2, 1), "□1000×1000");
+    EXPECT_EQ(doc.format.manholeTypes.text(1, 1), "1号人孔");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetStandard), "A2");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetWidthMm), "");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::BandRowOfPipeSize), "");
     // The later selected choice wins; an unreadable one is not selected.
     EXPECT_FALSE(doc.flag(62));
     EXPECT_TRUE(doc.flag(63));
@@ -171,17 +173,17 @@ TEST(OsbFile, ShortMissingAndBinaryFilesLeaveEmptyFields) {
     writeLines(dir / "short.osb", {R"(1,"φ200","0.200","0.027","0.100")", "2"});
     FormatDocument doc;
     shoveda::readFormatFile(doc, dir / "short.osb");
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ200");
-    EXPECT_EQ(doc.fgrid9.text(2, 1), "");
-    EXPECT_EQ(doc.item(shoveda::kItemSheet), "");
-    EXPECT_FALSE(doc.flag(shoveda::kItemArrowOn));
-    EXPECT_FALSE(doc.flag(shoveda::kItemMarkCircle));
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ200");
+    EXPECT_EQ(doc.format.circular.text(2, 1), "");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetStandard), "");
+    EXPECT_FALSE(doc.flag(shoveda::FormatItem::ArrowOn));
+    EXPECT_FALSE(doc.flag(shoveda::FormatItem::RouteMarkCircle));
     EXPECT_EQ(shoveda::osbLines(doc).size(), 314u);
 
     // A file that cannot be read at all changes nothing.
-    doc.fgrid9.setText(1, 1, "φ250");
+    doc.format.circular.setText(1, 1, "φ250");
     EXPECT_FALSE(shoveda::readFormatFile(doc, dir / "missing.osb"));
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ250");
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ250");
     EXPECT_EQ(doc.filePath, dir / "short.osb");
 
     {
@@ -197,9 +199,9 @@ TEST(OsbFile, ShortMissingAndBinaryFilesLeaveEmptyFields) {
 TEST(OsbFile, ALineWithBytesThatAreNotCp932ReadsEmptyAndTheDocumentStillSaves) {
     TempDir dir;
     FormatDocument file;
-    file.fgrid9.setText(1, 1, "φ200");
-    file.fgrid9.setText(2, 1, "φ250");
-    file.fgrid9.setText(3, 1, "φ300");
+    file.format.circular.setText(1, 1, "φ200");
+    file.format.circular.setText(2, 1, "φ250");
+    file.format.circular.setText(3, 1, "φ300");
     file.setItem(27, "500");
     std::string bytes = fileBytes(file);
     // A lead byte followed by a byte no CP932 character continues with, inside row 2.
@@ -209,9 +211,9 @@ TEST(OsbFile, ALineWithBytesThatAreNotCp932ReadsEmptyAndTheDocumentStillSaves) {
 
     FormatDocument doc;
     ASSERT_TRUE(shoveda::readFormatFile(doc, dir / "bad.osb"));
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ200");
-    EXPECT_EQ(doc.fgrid9.text(2, 1), "");
-    EXPECT_EQ(doc.fgrid9.text(3, 1), "φ300");
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ200");
+    EXPECT_EQ(doc.format.circular.text(2, 1), "");
+    EXPECT_EQ(doc.format.circular.text(3, 1), "φ300");
     EXPECT_EQ(doc.item(27), "500");
     testing_support::FakeUi ui;
     EXPECT_TRUE(shoveda::writeFormatFile(doc, dir / "saved.osb", ui));
@@ -220,11 +222,11 @@ TEST(OsbFile, ALineWithBytesThatAreNotCp932ReadsEmptyAndTheDocumentStillSaves) {
 
 TEST(FormatDocument, StartValuesAndChoiceGroups) {
     FormatDocument doc;
-    EXPECT_EQ(doc.fgrid9.text(0, 2), "直径ｍ");
-    EXPECT_EQ(doc.fgrid10.text(0, 3), "頂版ｍ");
-    EXPECT_EQ(doc.fgrid11.text(0, 0), "種別番号");
-    EXPECT_EQ(doc.fgrid11.text(0, 1), "名    称");
-    EXPECT_EQ(doc.fgrid11.text(100, 0), "100:");
+    EXPECT_EQ(doc.format.circular.text(0, 2), "直径ｍ");
+    EXPECT_EQ(doc.format.box.text(0, 3), "頂版ｍ");
+    EXPECT_EQ(doc.format.manholeTypes.text(0, 0), "種別番号");
+    EXPECT_EQ(doc.format.manholeTypes.text(0, 1), "名    称");
+    EXPECT_EQ(doc.format.manholeTypes.text(100, 0), "100:");
     EXPECT_TRUE(doc.flag(62));
     EXPECT_TRUE(doc.flag(64));
     doc.setFlag(66, true);
@@ -263,30 +265,31 @@ TEST(FormatDocument, CommitRulesOfTheThreeTables) {
     using Rule = void (*)(FormatDocument&, int, int, const std::string&);
     struct Case {
         Rule rule;
-        common::Table FormatDocument::*table;
+        common::Table common::FormatData::*table;
         int row, col;
         const char* typed;
         const char* stored;
     };
     const Case cases[] = {
-        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 2, "0.3", "0.300"},
-        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 3, "abc", "0.000"},
-        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 4, "", "0.000"},
-        {shoveda::commitCircular, &FormatDocument::fgrid9, 4, 1, "abc", "abc"},
-        {shoveda::commitCircular, &FormatDocument::fgrid9, 5, 2, "1.2345", "1.235"},
-        {shoveda::commitBox, &FormatDocument::fgrid10, 1, 1, "□1500×1500", "□1500×1500"},
-        {shoveda::commitBox, &FormatDocument::fgrid10, 1, 5, "0.25", "0.250"},
-        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "300", "300"},
-        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "300.0", "300"},
-        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "0.50", "0.5"},
-        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "abc", "0"},
-        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 2, "1e999", "0"},
-        {shoveda::commitManholeType, &FormatDocument::fgrid11, 2, 1, " 2号人孔 ", " 2号人孔 "},
+        {shoveda::commitCircular, &common::FormatData::circular, 4, 2, "0.3", "0.300"},
+        {shoveda::commitCircular, &common::FormatData::circular, 4, 3, "abc", "0.000"},
+        {shoveda::commitCircular, &common::FormatData::circular, 4, 4, "", "0.000"},
+        {shoveda::commitCircular, &common::FormatData::circular, 4, 1, "abc", "abc"},
+        {shoveda::commitCircular, &common::FormatData::circular, 5, 2, "1.2345", "1.235"},
+        {shoveda::commitBox, &common::FormatData::box, 1, 1, "□1500×1500", "□1500×1500"},
+        {shoveda::commitBox, &common::FormatData::box, 1, 5, "0.25", "0.250"},
+        {shoveda::commitManholeType, &common::FormatData::manholeTypes, 2, 2, "300", "300"},
+        {shoveda::commitManholeType, &common::FormatData::manholeTypes, 2, 2, "300.0", "300"},
+        {shoveda::commitManholeType, &common::FormatData::manholeTypes, 2, 2, "0.50", "0.5"},
+        {shoveda::commitManholeType, &common::FormatData::manholeTypes, 2, 2, "abc", "0"},
+        {shoveda::commitManholeType, &common::FormatData::manholeTypes, 2, 2, "1e999", "0"},
+        {shoveda::commitManholeType, &common::FormatData::manholeTypes, 2, 1, " 2号人孔 ",
+         " 2号人孔 "},
     };
     FormatDocument doc;
     for (const Case& k : cases) {
         k.rule(doc, k.row, k.col, k.typed);
-        EXPECT_EQ((doc.*k.table).text(k.row, k.col), k.stored) << "typed " << k.typed;
+        EXPECT_EQ((doc.format.*k.table).text(k.row, k.col), k.stored) << "typed " << k.typed;
     }
 }
 
@@ -297,15 +300,14 @@ TEST(OsbFile, TheExampleFormatLoadsAndSavesUnchanged) {
     FormatDocument doc;
     shoveda::readFormatFile(doc, path);
     EXPECT_EQ(fileBytes(doc), *bytes);
-    EXPECT_EQ(doc.fgrid9.text(1, 1), "φ200");
-    EXPECT_EQ(doc.fgrid9.text(17, 1), "");
-    EXPECT_EQ(doc.fgrid10.text(1, 1), "□1000×1000");
-    EXPECT_EQ(doc.fgrid11.text(5, 1), "5号人孔");
-    EXPECT_EQ(doc.item(shoveda::kItemSheet), "A1");
+    EXPECT_EQ(doc.format.circular.text(1, 1), "φ200");
+    EXPECT_EQ(doc.format.circular.text(17, 1), "");
+    EXPECT_EQ(doc.format.box.text(1, 1), "□1000×1000");
+    EXPECT_EQ(doc.format.manholeTypes.text(5, 1), "5号人孔");
+    EXPECT_EQ(doc.item(shoveda::FormatItem::SheetStandard), "A1");
     EXPECT_EQ(doc.item(27), "500");
     EXPECT_EQ(doc.item(28), "100");
     // The band rows the ranks point at exist.
     int rows = static_cast<int>(common::val(doc.item(16)) + common::val(doc.item(17)));
-    for (int n = shoveda::kItemFirstRank; n <= shoveda::kItemLastRank; ++n)
-        EXPECT_LE(common::val(doc.item(n)), rows) << "item " << n;
+    for (int n = 29; n <= 36; ++n) EXPECT_LE(common::val(doc.item(n)), rows) << "item " << n;
 }

@@ -259,7 +259,7 @@ TEST_F(WindowTest, OpenShowsTheFileAndKeepsItsSheetSize) {
     file.setFlag(63, true);
     file.setFlag(64, false);  // no route-number mark chosen
     file.setFlag(69, true);
-    file.fgrid9.setText(1, 1, "φ200");
+    file.format.circular.setText(1, 1, "φ200");
     ASSERT_TRUE(shoveda::writeFormatFile(file, dir / "a3.osb", quiet));
 
     auto* panel = find<QLabel>("StatusPanel2");
@@ -322,7 +322,7 @@ TEST_F(WindowTest, ExitAsksUnlessSavedAndACancelledSaveKeepsTheWindow) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     typeCell(9, 1, 1, "φ300");
-    EXPECT_EQ(window->document().fgrid9.text(1, 1), "φ300");
+    EXPECT_EQ(window->document().format.circular.text(1, 1), "φ300");
     ui.answers.push_back(false);
     trigger("mnuExit");
     EXPECT_EQ(ui.questions.size(), asked + 1);

@@ -49,9 +49,9 @@ std::vector<std::string> handoffLines(const zumenko::Drawing& doc) {
     tableLines(out, doc.fgrid7, 4);
     tableLines(out, doc.fgrid8, 7);
     tableLines(out, doc.fgrid5, 3);
-    oneTextLines(out, doc.circular);
-    oneTextLines(out, doc.box);
-    oneTextLines(out, doc.manholeTypes);
+    oneTextLines(out, doc.format.circular);
+    oneTextLines(out, doc.format.box);
+    oneTextLines(out, doc.format.manholeTypes);
     const auto& s = doc.settings;
     out.push_back(texts({s.projectName, s.formatFile, s.outletRoute, s.outletGround,
                          s.outletManholeType, s.hinterland}));
@@ -66,7 +66,7 @@ std::vector<std::string> handoffLines(const zumenko::Drawing& doc) {
     out.push_back(texts({"dammy", "dammy", "dammy", "mirai"}));
     for (int g = 1; g <= 14; ++g) {
         std::vector<std::string> v;
-        for (int k = 1; k <= zumenko::FormatRecord::kLineSizes[static_cast<size_t>(g - 1)]; ++k)
+        for (int k = 1; k <= common::kFormatLineSizes[static_cast<size_t>(g - 1)]; ++k)
             v.push_back(doc.format.value(g, k));
         out.push_back(texts(v));
     }
@@ -142,12 +142,12 @@ void setSampleProfile(zumenko::Drawing& doc) {
     setRow(doc.fgrid5, 4, {"2", "30.000", "10.500"});
     setRow(doc.fgrid5, 5, {"3", "50.000", "11.000"});
 
-    setRow(doc.circular, 1, {"VU200", "0.200", "0.010", "0.250"});
-    setRow(doc.circular, 2, {"HP*", "0.300", "0.030", "0.400"});
-    setRow(doc.circular, 3, {"HP25#", "0.250", "0.028", "0.350"});
-    setRow(doc.box, 1, {"BOX1000", "1.000", "0.200", "0.250", "1.500"});
-    setRow(doc.manholeTypes, 1, {"1号", "600"});
-    setRow(doc.manholeTypes, 2, {"2号", "900"});
+    setRow(doc.format.circular, 1, {"VU200", "0.200", "0.010", "0.250"});
+    setRow(doc.format.circular, 2, {"HP*", "0.300", "0.030", "0.400"});
+    setRow(doc.format.circular, 3, {"HP25#", "0.250", "0.028", "0.350"});
+    setRow(doc.format.box, 1, {"BOX1000", "1.000", "0.200", "0.250", "1.500"});
+    setRow(doc.format.manholeTypes, 1, {"1号", "600"});
+    setRow(doc.format.manholeTypes, 2, {"2号", "900"});
 }
 
 void setLongProfile(zumenko::Drawing& doc, int n) {
@@ -174,7 +174,7 @@ void setLongProfile(zumenko::Drawing& doc, int n) {
             setRow(doc.fgrid8, r, {label, len, common::formatMask(d, 3), ground, "0.080", "", ""});
         }
     }
-    setRow(doc.circular, 1, {"VU*", "0.200", "0.010", "0.250"});
+    setRow(doc.format.circular, 1, {"VU*", "0.200", "0.010", "0.250"});
 }
 
 zumenko::Drawing sampleDrawing() {

@@ -40,9 +40,9 @@ TEST(Intake, ReadsTablesSettingsAndFormat) {
     EXPECT_EQ(doc.fgrid7.text(4, 3), "50.000");
     EXPECT_EQ(doc.fgrid8.text(2, 1), "1変");
     EXPECT_EQ(doc.fgrid5.text(5, 2), "50.000");
-    EXPECT_EQ(doc.circular.text(3, 1), "HP25#");
-    EXPECT_EQ(doc.box.text(1, 4), "0.250");
-    EXPECT_EQ(doc.manholeTypes.text(2, 2), "900");
+    EXPECT_EQ(doc.format.circular.text(3, 1), "HP25#");
+    EXPECT_EQ(doc.format.box.text(1, 4), "0.250");
+    EXPECT_EQ(doc.format.manholeTypes.text(2, 2), "900");
     EXPECT_EQ(doc.settings.projectName, "テスト地区　汚水縦断図");
     EXPECT_EQ(doc.settings.outletRoute, "3");
     EXPECT_EQ(doc.settings.manholeDrop, "20");
