@@ -6,6 +6,7 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "common/format/section_lookup.h"
 #include "common/numtext.h"
 #include "kandoru/calc/rounding.h"
 #include "kandoru/check/limits.h"
@@ -34,15 +35,6 @@ inline constexpr int kCpRoute = 1;
 inline constexpr int kCpDistance = 2;
 inline constexpr int kCpGround = 3;
 inline constexpr int kCpCover = 4;
-// Format: circular sections (code, diameter, wall), boxes (code, height, top slab),
-// manhole types (name, largest pipe mm).
-inline constexpr int kSectionCode = 1;
-inline constexpr int kCircularDiameter = 2;
-inline constexpr int kCircularWall = 3;
-inline constexpr int kBoxHeight = 2;
-inline constexpr int kBoxTop = 3;
-inline constexpr int kTypeName = 1;
-inline constexpr int kTypeLargest = 2;
 }  // namespace col
 
 struct RuleInfo {
@@ -91,38 +83,35 @@ struct SectionInfo {
     std::optional<FlowSection> flow;  // none for a box code without "□B×H" or no diameter
 };
 
-// The code names of both section tables, each down to its first blank code name; the last
-// entry of a name wins, a box over a pipe, as the profile calculation takes them.
+// The sections of the pipe codes, found as the profile calculation finds them (the exact
+// code name) and read once per code.
 class Sections {
 public:
-    explicit Sections(const Document& doc) {
-        const auto& circ = doc.format.circular;
-        for (int r = 1; r <= circ.dataRows() && !circ.text(r, col::kSectionCode).empty(); ++r) {
-            SectionInfo s;
-            s.heightM = common::val(circ.text(r, col::kCircularDiameter));
-            s.topM = common::val(circ.text(r, col::kCircularWall));
-            if (s.heightM > 0 && std::isfinite(s.heightM)) s.flow = circularFull(s.heightM);
-            byCode_[circ.text(r, col::kSectionCode)] = s;
-        }
-        const auto& box = doc.format.box;
-        for (int r = 1; r <= box.dataRows() && !box.text(r, col::kSectionCode).empty(); ++r) {
-            SectionInfo s;
-            s.box = true;
-            s.heightM = common::val(box.text(r, col::kBoxHeight));
-            s.topM = common::val(box.text(r, col::kBoxTop));
-            if (auto size = boxSizeOfCode(box.text(r, col::kSectionCode)))
+    explicit Sections(const Document& doc) : lookup_(doc.format, common::CodeMatch::Exact) {}
+
+    const SectionInfo* find(const std::string& code) {
+        auto [it, added] = byCode_.try_emplace(code);
+        if (!added) return it->second ? &*it->second : nullptr;
+        const auto row = lookup_.find(code);
+        if (!row) return nullptr;
+        const common::Table& t = *row->table;
+        SectionInfo& s = it->second.emplace();
+        s.box = row->shape == common::SectionShape::Box;
+        s.heightM = common::val(t.text(row->row, row->heightCol));
+        s.topM = common::val(t.text(row->row, row->topCol));
+        if (s.box) {
+            if (auto size = boxSizeOfCode(code))
                 s.flow =
                     boxPartFull(size->widthMm / 1000, size->heightMm / 1000, kLimits.boxDepthRatio);
-            byCode_[box.text(r, col::kSectionCode)] = s;
+        } else if (s.heightM > 0 && std::isfinite(s.heightM)) {
+            s.flow = circularFull(s.heightM);
         }
-    }
-    const SectionInfo* find(const std::string& code) const {
-        auto it = byCode_.find(code);
-        return it == byCode_.end() ? nullptr : &it->second;
+        return &*it->second;
     }
 
 private:
-    std::unordered_map<std::string, SectionInfo> byCode_;
+    common::SectionLookup lookup_;
+    std::unordered_map<std::string, std::optional<SectionInfo>> byCode_;
 };
 
 // Size in mm to the micrometre, so that 0.2 m reads as 200 mm exactly.
@@ -326,9 +315,10 @@ private:
         if (typeLargest_.empty()) {
             // The first row of a name counts, the table read down to its first blank name.
             const auto& types = doc_.format.manholeTypes;
-            for (int k = 1; k <= types.dataRows() && !types.text(k, col::kTypeName).empty(); ++k)
-                typeLargest_.try_emplace(types.text(k, col::kTypeName),
-                                         &types.text(k, col::kTypeLargest));
+            for (int k = 1;
+                 k <= types.dataRows() && !types.text(k, common::ManholeTypeCol::Name).empty(); ++k)
+                typeLargest_.try_emplace(types.text(k, common::ManholeTypeCol::Name),
+                                         &types.text(k, common::ManholeTypeCol::LargestPipeMm));
         }
         auto it = typeLargest_.find(name);
         if (it == typeLargest_.end() || !common::hasNumber(*it->second)) return;
