@@ -45,9 +45,14 @@ void GridView::refresh() {
     const auto& t = table();
     QModelIndex want = model_->indexOf(t.currentRow(), t.currentCol());
     if (want.isValid() && currentIndex() != want) {
+        // The document moved the current cell (a row operation parks it on the last row):
+        // the view stays where the user left it, now and when it is next shown.
+        const bool autoScrolling = hasAutoScroll();
+        setAutoScroll(false);
         syncing_ = true;
         setCurrentIndex(want);
         syncing_ = false;
+        setAutoScroll(autoScrolling);
     }
 }
 

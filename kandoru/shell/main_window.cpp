@@ -13,6 +13,7 @@
 
 #include "common/gui/qt_ui.h"
 #include "common/gui/qtext.h"
+#include "common/gui/window_fit.h"
 #include "kandoru/commit.h"
 #include "kandoru/files/file_commands.h"
 #include "kandoru/shell/profile_tabs.h"
@@ -56,7 +57,7 @@ MainWindow::MainWindow(common::Ui* ui)
     buildCheckStatus();
     statusBar()->setSizeGripEnabled(true);
 
-    resize(1280, 900);
+    gui::fitToScreen(this, QSize(1280, 900));
     refreshAll();
 }
 

@@ -205,8 +205,6 @@ QWidget* MainWindow::buildCadPage() {
     align(g7, {kLeft, kRight, kRight, kRight});
     auto* g8 = makeGrid(doc_.fgrid8, "FGrid8", {750, 1000, 900, 1000, 900, 800, 900, 900});
     align(g8, {kLeft, kRight, kRight, kRight, kRight, kRight, kRight});
-    // The work tables share one row of the window and scroll sideways when it is narrow.
-    for (gui::GridView* g : {g5, g6, g7, g8}) g->setMinimumWidth(std::min(g->maximumWidth(), 220));
     grids_[5] = g5;
     grids_[6] = g6;
     grids_[7] = g7;
@@ -248,22 +246,30 @@ QWidget* MainWindow::buildCadPage() {
     auto* topWidget = new QWidget;
     topWidget->setLayout(top);
 
-    auto* work = new QSplitter(Qt::Horizontal);
-    work->setObjectName("splWork");
-    work->addWidget(framed(QStringLiteral("地盤データ（追加距離）"), "fraGround", g5));
-    work->addWidget(framed(QStringLiteral("地盤変化点計算データ"), "fraChangeCalc", g6));
-    work->addWidget(framed(QStringLiteral("分割点データ"), "fraSplitPoints", g7));
-    work->addWidget(framed(QStringLiteral("路線・地盤変化点データ"), "fraProfilePoints", g8));
-    // Each work table gets room in proportion to its full width.
-    work->setSizes(
-        {g5->maximumWidth(), g6->maximumWidth(), g7->maximumWidth(), g8->maximumWidth()});
+    // The work tables keep every column in view: the widest one on a row of its own, the
+    // other three side by side below it; splitters share the height.
+    auto row = [](std::initializer_list<QWidget*> boxes) {
+        auto* w = new QWidget;
+        auto* l = new QHBoxLayout(w);
+        l->setContentsMargins(0, 0, 0, 0);
+        for (QWidget* b : boxes) l->addWidget(b);
+        l->addStretch(1);
+        return w;
+    };
+    QWidget* changeCalc =
+        row({framed(QStringLiteral("地盤変化点計算データ"), "fraChangeCalc", g6)});
+    QWidget* points =
+        row({framed(QStringLiteral("地盤データ（追加距離）"), "fraGround", g5),
+             framed(QStringLiteral("分割点データ"), "fraSplitPoints", g7),
+             framed(QStringLiteral("路線・地盤変化点データ"), "fraProfilePoints", g8)});
 
     auto* vertical = new QSplitter(Qt::Vertical);
     vertical->setObjectName("splCad");
+    vertical->setChildrenCollapsible(false);
     vertical->addWidget(topWidget);
-    vertical->addWidget(work);
-    vertical->setStretchFactor(0, 3);
-    vertical->setStretchFactor(1, 2);
+    vertical->addWidget(changeCalc);
+    vertical->addWidget(points);
+    for (int i = 0; i < 3; ++i) vertical->setStretchFactor(i, 1);
     auto* outer = new QVBoxLayout(page);
     outer->addWidget(vertical);
     return page;

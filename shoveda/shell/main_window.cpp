@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
@@ -86,8 +87,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("SSTab1"));
-    tabs_->addTab(buildDrawingTab1(), QStringLiteral("作図設定１"));
-    tabs_->addTab(buildDrawingTab2(), QStringLiteral("作図設定２"));
+    // The settings pages are taller than a 1366 × 768 screen leaves: they scroll there.
+    auto scrolled = [](QWidget* page, const char* name) {
+        auto* area = new QScrollArea;
+        area->setObjectName(QString::fromLatin1(name));
+        area->setFrameShape(QFrame::NoFrame);
+        area->setWidgetResizable(true);
+        area->setWidget(page);
+        return area;
+    };
+    tabs_->addTab(scrolled(buildDrawingTab1(), "scrDrawing1"), QStringLiteral("作図設定１"));
+    tabs_->addTab(scrolled(buildDrawingTab2(), "scrDrawing2"), QStringLiteral("作図設定２"));
     tabs_->addTab(buildSectionTab(), QStringLiteral("排水路断面ﾃﾞｰﾀ"));
     tabs_->addTab(buildManholeTab(), QStringLiteral("人孔・副管ﾃﾞｰﾀ"));
     // A tab switch takes the focus from an open cell editor, which commits it; commit

@@ -16,6 +16,7 @@
 #include "e2e/fixture.h"
 #include "kandoru/files/handoff.h"
 #include "support/fake_ui.h"
+#include "support/fits.h"
 #include "support/golden.h"
 #include "zumenko/intake.h"
 #include "zumenko/shell/spin_field.h"
@@ -156,6 +157,16 @@ TEST_F(DrawingWindowTest, LayoutButtonClampsTheStretchAndFillsLengthAndDatumLeve
     EXPECT_EQ(find<QLineEdit>("Text3")->text(), q("80"));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ends.empty());
+}
+
+TEST_F(DrawingWindowTest, FitsASmallScreenWithEveryControlReachable) {
+    const QSize least = window->minimumSizeHint();
+    EXPECT_LE(least.width(), testing_support::kSmallScreenClient.width());
+    EXPECT_LE(least.height(), testing_support::kSmallScreenClient.height());
+    // The window keeps its own size: every control is inside it as it opens.
+    auto missing = testing_support::unreachableControls(
+        window.get(), nullptr, window->size().boundedTo(testing_support::kSmallScreenClient));
+    EXPECT_TRUE(missing.empty()) << testing::PrintToString(missing);
 }
 
 TEST_F(DrawingWindowTest, FullWidthDigitsInTheLayoutFieldsAreNumbers) {

@@ -126,6 +126,32 @@ TEST_F(Commands, RowButtonsKeepTheViewWhereTheUserWas) {
     EXPECT_EQ(ui.onlyMessage().title, "行の選択");
 }
 
+// A table on another tab keeps its place too: it must not jump to the parked last row
+// when it is next shown.
+TEST_F(Commands, ARouteInsertLeavesTheSplitTableWhereTheUserLeftIt) {
+    const char* labels[] = {"1", "2", "3"};
+    for (int r = 1; r <= 3; ++r) {
+        doc().fgrid1.setText(r, 1, labels[r - 1]);
+        doc().fgrid1.setText(r, 3, "1");
+        doc().fgrid2.setText(r, 1, labels[r - 1]);
+    }
+    // Before route 2, then before route 3 (row 4 once the first new row stands above it).
+    for (auto [scrolled, routeRow] : {std::pair{0, 2}, std::pair{40, 4}}) {
+        SCOPED_TRACE(scrolled);
+        gui::GridView* split = at(2, scrolled + 1, 2);
+        split->verticalScrollBar()->setValue(scrolled);
+        QApplication::processEvents();
+        const int before = split->verticalScrollBar()->value();
+        at(1, routeRow, 1);
+        ui.answers = {true};
+        QTest::mouseClick(find<QPushButton>("cmdRouteInsert"), Qt::LeftButton);
+        ASSERT_EQ(doc().fgrid2.currentRow(), 1000);
+        clickTab(kandoru::kTabSplit);
+        QApplication::processEvents();
+        EXPECT_EQ(split->verticalScrollBar()->value(), before);
+    }
+}
+
 TEST_F(Commands, ShovedaButtonStartsShovedaAndAFailureChangesNothing) {
     ui.startSucceeds = false;
     clickToolbar("tbShoveda");

@@ -11,9 +11,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "kandoru/shell/manual.h"
+#include "support/fits.h"
 #include "window_fixture.h"
 
 namespace shell_test {
@@ -213,6 +216,32 @@ TEST_F(Window, BrowserItemOpensTheManualBesideTheProgram) {
     window->openUrl = [](const QUrl&) { return false; };
     find<QAction>("mnuBrowser")->trigger();
     EXPECT_EQ(ui.onlyMessage().title, "WWW ﾌﾞﾗｳｻﾞ");
+}
+
+}  // namespace
+}  // namespace shell_test
+
+namespace shell_test {
+namespace {
+
+TEST_F(Window, FitsASmallScreenWithEveryControlReachable) {
+    // The window opens no larger than the screen's free area, and can be that small.
+    const QSize available = window->screen()->availableGeometry().size();
+    const QSize least = window->minimumSizeHint();
+    EXPECT_LE(least.width(), testing_support::kSmallScreenClient.width());
+    EXPECT_LE(least.height(), testing_support::kSmallScreenClient.height());
+    EXPECT_LE(window->width(), std::max(available.width(), least.width()));
+    EXPECT_LE(window->height(), std::max(available.height(), least.height()));
+    auto missing = testing_support::unreachableControls(window.get(), tabs(),
+                                                        testing_support::kSmallScreenClient);
+    EXPECT_TRUE(missing.empty()) << testing::PrintToString(missing);
+    // The work tables of the CAD tab show every column at that size: nothing to scroll to.
+    tabs()->setCurrentIndex(kandoru::kTabCad);
+    QApplication::processEvents();
+    for (int n : {5, 6, 7, 8}) {
+        QScrollBar* sideways = window->grid(n)->horizontalScrollBar();
+        EXPECT_EQ(sideways->maximum(), 0) << "FGrid" << n;
+    }
 }
 
 }  // namespace

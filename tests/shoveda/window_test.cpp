@@ -23,6 +23,7 @@
 #include "shoveda/format/osb_file.h"
 #include "shoveda/shell/main_window.h"
 #include "support/fake_ui.h"
+#include "support/fits.h"
 #include "support/golden.h"
 
 using testing_support::FakeUi;
@@ -327,4 +328,13 @@ TEST_F(WindowTest, ExitAsksUnlessSavedAndACancelledSaveKeepsTheWindow) {
     trigger("mnuExit");
     EXPECT_EQ(ui.questions.size(), asked + 1);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(WindowTest, FitsASmallScreenWithEveryControlReachable) {
+    const QSize least = window->minimumSizeHint();
+    EXPECT_LE(least.width(), testing_support::kSmallScreenClient.width());
+    EXPECT_LE(least.height(), testing_support::kSmallScreenClient.height());
+    auto missing = testing_support::unreachableControls(window.get(), find<QTabWidget>("SSTab1"),
+                                                        testing_support::kSmallScreenClient);
+    EXPECT_TRUE(missing.empty()) << testing::PrintToString(missing);
 }
