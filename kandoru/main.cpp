@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     // Dialogs open in the program's folder, and the siblings are found beside it.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     kandoru::shell::MainWindow window;
+    gui::reportFirstPaint(&window);
     window.show();
     return QApplication::exec();
 }

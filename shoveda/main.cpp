@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
     auto app = gui::startApplication(argc, argv, "Shoveda");
     shoveda::MainWindow window;
+    gui::reportFirstPaint(&window);
     window.show();
     return QApplication::exec();
 }

@@ -3,7 +3,9 @@
 
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -27,7 +29,34 @@ void startHandler(QtMsgType type, const QMessageLogContext& context, const QStri
     if (previousHandler) previousHandler(type, context, text);
 }
 
+class FirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            // After this paint is done: the window is on the screen.
+            QTimer::singleShot(0, [] {
+                std::fputs("painted\n", stdout);
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool seen_ = false;
+};
+
 }  // namespace
+
+void reportFirstPaint(QWidget* window) {
+    if (qEnvironmentVariableIsEmpty("GESUI_FIRST_PAINT")) return;
+    window->installEventFilter(new FirstPaint(window));
+}
 
 QString noDisplayMessage(const char* program) {
     return QStringLiteral(

@@ -15,6 +15,10 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv, const cha
 // system locale: the suite speaks only Japanese. False when no translation was found.
 bool loadJapaneseTranslation();
 
+// For the start-time benchmark: with GESUI_FIRST_PAINT set, the first paint of window
+// prints "painted" on standard output and ends the process at once.
+void reportFirstPaint(QWidget* window);
+
 // The line startApplication prints when there is no display.
 QString noDisplayMessage(const char* program);
 

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "common/gui/qt_ui.h"
 #include "common/gui/qtext.h"
@@ -37,12 +38,18 @@ MainWindow::MainWindow(common::Ui* ui)
     tabs_ = new ProfileTabs(this);
     tabs_->setObjectName("SSTab1");
     tabs_->addTab(buildSettingsPage(), QStringLiteral("縦断計算設定"));
-    tabs_->addTab(buildRoutesPage(), QStringLiteral("路線・地盤変化点ﾃﾞｰﾀ"));
-    tabs_->addTab(buildSplitPage(), QStringLiteral("分割・縦断計算"));
-    tabs_->addTab(buildCadPage(), QStringLiteral("CAD作成ﾃﾞｰﾀ"));
+    const QString captions[] = {QStringLiteral("路線・地盤変化点ﾃﾞｰﾀ"),
+                                QStringLiteral("分割・縦断計算"), QStringLiteral("CAD作成ﾃﾞｰﾀ")};
+    for (int tab = kTabRoutes; tab <= kTabCad; ++tab) {
+        auto* holder = new QWidget;
+        auto* l = new QVBoxLayout(holder);
+        l->setContentsMargins(0, 0, 0, 0);
+        pageHolders_[static_cast<size_t>(tab)] = holder;
+        tabs_->addTab(holder, captions[tab - 1]);
+    }
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) { ensurePage(tab); });
     tabs_->onTabRequested = [this](int tab) { requestTab(tab); };
     setCentralWidget(tabs_);
-    buildEditors();
     buildMenusAndToolbar();
 
     status1_ = new QLabel(this);
@@ -70,13 +77,35 @@ MainWindow::~MainWindow() {
     delete tabs_;
 }
 
-gui::GridView* MainWindow::grid(int n) const {
-    return n >= 0 && n < static_cast<int>(grids_.size()) ? grids_[static_cast<size_t>(n)] : nullptr;
+namespace {
+// The tab that holds grid n (0 is the pipe code list).
+constexpr std::array<int, 9> kTabOfGrid{kTabSplit, kTabRoutes, kTabSplit, kTabCad, kTabRoutes,
+                                        kTabCad,   kTabCad,    kTabCad,   kTabCad};
+}  // namespace
+
+void MainWindow::ensurePage(int tab) {
+    if (tab < kTabRoutes || tab > kTabCad || pageBuilt_[static_cast<size_t>(tab)]) return;
+    pageBuilt_[static_cast<size_t>(tab)] = true;
+    QWidget* page = tab == kTabRoutes  ? buildRoutesPage()
+                    : tab == kTabSplit ? buildSplitPage()
+                                       : buildCadPage();
+    pageHolders_[static_cast<size_t>(tab)]->layout()->addWidget(page);
+    buildEditors(tab);
+    for (size_t n = 0; n < grids_.size(); ++n)
+        if (kTabOfGrid[n] == tab && grids_[n]) grids_[n]->refresh();
+    refreshSettings();
 }
 
-gui::CellEditor* MainWindow::cellEditor(int n) const {
-    return n >= 1 && n < static_cast<int>(editors_.size()) ? editors_[static_cast<size_t>(n)]
-                                                           : nullptr;
+gui::GridView* MainWindow::grid(int n) {
+    if (n < 0 || n >= static_cast<int>(grids_.size())) return nullptr;
+    ensurePage(kTabOfGrid[static_cast<size_t>(n)]);
+    return grids_[static_cast<size_t>(n)];
+}
+
+gui::CellEditor* MainWindow::cellEditor(int n) {
+    if (n < 1 || n >= static_cast<int>(editors_.size())) return nullptr;
+    ensurePage(kTabOfGrid[static_cast<size_t>(n)]);
+    return editors_[static_cast<size_t>(n)];
 }
 
 void MainWindow::commitEditors() {
@@ -93,6 +122,7 @@ void MainWindow::requestTab(int tab) {
 }
 
 void MainWindow::showTab(int tab) {
+    ensurePage(tab);
     if (tabs_ && tabs_->currentIndex() != tab) tabs_->show(tab);
 }
 
@@ -102,11 +132,13 @@ void MainWindow::run(const Command& command) {
     // selected; the views stay where the user was instead of following it there.
     std::array<QPoint, 9> scroll;
     for (size_t i = 0; i < grids_.size(); ++i)
-        scroll[i] = {grids_[i]->horizontalScrollBar()->value(),
-                     grids_[i]->verticalScrollBar()->value()};
+        if (grids_[i])
+            scroll[i] = {grids_[i]->horizontalScrollBar()->value(),
+                         grids_[i]->verticalScrollBar()->value()};
     command(doc_, ui_);
     refreshAll();
     for (size_t i = 0; i < grids_.size(); ++i) {
+        if (!grids_[i]) continue;
         grids_[i]->horizontalScrollBar()->setValue(scroll[i].x());
         grids_[i]->verticalScrollBar()->setValue(scroll[i].y());
     }
@@ -126,39 +158,45 @@ void MainWindow::refreshStatus() {
     status2_->setText(gui::qs(doc_.statusFormatFile));
 }
 
-void MainWindow::buildEditors() {
-    auto moveRight = [this] { return doc_.moveRight; };
-    auto make = [&](int n, common::GridParams params, gui::CellEditor::Commit commit,
-                    const char* name) {
-        auto* e = new gui::CellEditor(grids_[static_cast<size_t>(n)], params, target_, moveRight,
-                                      std::move(commit), QString::fromLatin1(name));
-        e->beep = [this] { ui_.beep(); };
-        e->afterCommit = [this] { refreshAll(); };
-        editors_[static_cast<size_t>(n)] = e;
-        return e;
-    };
-    make(
-        1, common::routeGridParams(),
-        [this](int r, int c, const std::string& t) { commitRoute(doc_, ui_, r, c, t); },
-        "txtForEdit");
-    gui::CellEditor* split = make(
-        2, common::splitGridParams(),
-        [this](int r, int c, const std::string& t) { commitSplit(doc_, r, c, t); }, "txtForEdit2");
-    make(
-        3, common::manholeGridParams(),
-        [this](int r, int c, const std::string& t) { commitManhole(doc_, r, c, t); },
-        "txtForEdit3");
-    make(
-        4, common::changePointGridParams(),
-        [this](int r, int c, const std::string& t) { commitChangePoint(doc_, r, c, t); },
-        "txtForEdit4");
-    // F4 releases a fixed ground level or invert of the split table.
-    split->onGridKey = [this](int key) {
-        if (key != Qt::Key_F4) return false;
-        releaseFixed(doc_, doc_.fgrid2.currentRow(), doc_.fgrid2.currentCol());
-        refreshAll();
-        return true;
-    };
+gui::CellEditor* MainWindow::makeEditor(int n, common::GridParams params,
+                                        gui::CellEditor::Commit commit, const char* name) {
+    auto* e = new gui::CellEditor(
+        grids_[static_cast<size_t>(n)], params, target_, [this] { return doc_.moveRight; },
+        std::move(commit), QString::fromLatin1(name));
+    e->beep = [this] { ui_.beep(); };
+    e->afterCommit = [this] { refreshAll(); };
+    editors_[static_cast<size_t>(n)] = e;
+    return e;
+}
+
+void MainWindow::buildEditors(int tab) {
+    if (tab == kTabRoutes) {
+        makeEditor(
+            1, common::routeGridParams(),
+            [this](int r, int c, const std::string& t) { commitRoute(doc_, ui_, r, c, t); },
+            "txtForEdit");
+        makeEditor(
+            4, common::changePointGridParams(),
+            [this](int r, int c, const std::string& t) { commitChangePoint(doc_, r, c, t); },
+            "txtForEdit4");
+    } else if (tab == kTabSplit) {
+        gui::CellEditor* split = makeEditor(
+            2, common::splitGridParams(),
+            [this](int r, int c, const std::string& t) { commitSplit(doc_, r, c, t); },
+            "txtForEdit2");
+        // F4 releases a fixed ground level or invert of the split table.
+        split->onGridKey = [this](int key) {
+            if (key != Qt::Key_F4) return false;
+            releaseFixed(doc_, doc_.fgrid2.currentRow(), doc_.fgrid2.currentCol());
+            refreshAll();
+            return true;
+        };
+    } else if (tab == kTabCad) {
+        makeEditor(
+            3, common::manholeGridParams(),
+            [this](int r, int c, const std::string& t) { commitManhole(doc_, r, c, t); },
+            "txtForEdit3");
+    }
 }
 
 // "終了(&X)" and closing the window alike: the core decides whether the window may close

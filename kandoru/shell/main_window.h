@@ -61,8 +61,13 @@ public:
     // Shows the tab of a checked cell and makes it the current cell of its table.
     void selectCell(const check::CellRef& cell);
 
-    gui::GridView* grid(int n) const;          // 1..8; 0 for the pipe code list
-    gui::CellEditor* cellEditor(int n) const;  // 1..4
+    // Tables and editors of pages not yet shown are built on the way.
+    gui::GridView* grid(int n);          // 1..8; 0 for the pipe code list
+    gui::CellEditor* cellEditor(int n);  // 1..4
+
+    // Pages 1 to 3 are built when first shown (or asked for), which keeps the start short;
+    // a further page is added the same way: a holder at start, its content in ensurePage.
+    void ensurePage(int tab);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -94,7 +99,9 @@ private:
     QWidget* buildSplitPage();
     QWidget* buildCadPage();
     void buildMenusAndToolbar();
-    void buildEditors();
+    void buildEditors(int tab);
+    gui::CellEditor* makeEditor(int n, common::GridParams params, gui::CellEditor::Commit commit,
+                                const char* name);
     void refreshSettings();
     void refreshStatus();
     void buildCheckStatus();
@@ -128,6 +135,8 @@ private:
     WindowUi ui_;
 
     ProfileTabs* tabs_ = nullptr;
+    std::array<QWidget*, 4> pageHolders_{};  // tabs 1 to 3 until built
+    std::array<bool, 4> pageBuilt_{true, false, false, false};
     std::array<gui::GridView*, 9> grids_{};
     std::array<gui::CellEditor*, 5> editors_{};
     std::shared_ptr<gui::EditTarget> target_ = std::make_shared<gui::EditTarget>();

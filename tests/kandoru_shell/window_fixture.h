@@ -32,6 +32,11 @@ protected:
     template <typename W>
     W* find(const char* name) {
         W* w = window->findChild<W*>(QString::fromLatin1(name));
+        if (!w) {  // on a page not shown yet
+            for (int tab = kandoru::kTabRoutes; tab <= kandoru::kTabCad; ++tab)
+                window->ensurePage(tab);
+            w = window->findChild<W*>(QString::fromLatin1(name));
+        }
         EXPECT_NE(w, nullptr) << name;
         return w;
     }

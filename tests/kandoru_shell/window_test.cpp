@@ -68,7 +68,7 @@ TEST_F(Window, StartsWithTheFourTabsAndTheSettingsAtTheirStartValues) {
               "プロジェクト名は任意に入力してください。\n"
               "縦断図の書式の入力欄をダブルクリックし、書式データを読み込んでください。\n"
               "特に Shoveda ファイルを変更した場合は、再読込みしてください。");
-    EXPECT_FALSE(window->findChild<QCheckBox*>("chkDropPipe")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("chkDropPipe")->isChecked());
 }
 
 TEST_F(Window, FieldsWriteIntoTheDocumentAndShowItAgain) {
