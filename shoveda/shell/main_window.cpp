@@ -27,6 +27,7 @@
 
 #include "common/gui/key_filters.h"
 #include "common/gui/qtext.h"
+#include "common/gui/window_fit.h"
 #include "shoveda/format/commands.h"
 #include "shoveda/shell/band_sketch.h"
 
@@ -132,6 +133,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     statusBar()->addWidget(statusPanel1_);
     statusBar()->addWidget(statusPanel2_, 1);
 
+    // As large as the settings pages want without scrolling, but no larger than the screen.
+    QSize unscrolled = sizeHint();
+    for (auto* area : tabs_->findChildren<QScrollArea*>()) {
+        const QSize more = area->widget()->sizeHint() - area->sizeHint();
+        unscrolled = unscrolled.expandedTo(sizeHint() + more.expandedTo(QSize(0, 0)));
+    }
+    gui::fitToScreen(this, unscrolled);
     showDocument();
 }
 

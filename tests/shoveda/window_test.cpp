@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <algorithm>
@@ -332,6 +333,9 @@ TEST_F(WindowTest, ExitAsksUnlessSavedAndACancelledSaveKeepsTheWindow) {
 
 TEST_F(WindowTest, FitsASmallScreenWithEveryControlReachable) {
     const QSize least = window->minimumSizeHint();
+    const QSize available = window->screen()->availableGeometry().size();
+    EXPECT_LE(window->width(), std::max(available.width(), least.width()));
+    EXPECT_LE(window->height(), std::max(available.height(), least.height()));
     EXPECT_LE(least.width(), testing_support::kSmallScreenClient.width());
     EXPECT_LE(least.height(), testing_support::kSmallScreenClient.height());
     auto missing = testing_support::unreachableControls(window.get(), find<QTabWidget>("SSTab1"),
