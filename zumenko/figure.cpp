@@ -5,6 +5,10 @@
 
 namespace zumenko {
 
+bool drawsNothing(const Text& text) {
+    return std::all_of(text.text.begin(), text.text.end(), [](char c) { return c == ' '; });
+}
+
 void Box::add(Point p) {
     if (empty) {
         minX = maxX = p.x;

@@ -45,6 +45,9 @@ struct Text {
     bool operator==(const Text&) const = default;
 };
 
+// AutoCAD makes no text of an empty answer (or one of blanks only) at the text prompt.
+bool drawsNothing(const Text& text);
+
 struct Element {
     int layer = 0;  // index into Figure::layers
     int line = 0;   // 1-based line of the script it was read from; 0 when generated

@@ -86,10 +86,14 @@ public:
         // at its distance along the line it would stand beside the sheet, off its band.
         if (!rg.automatic) origin_ = p.distanceM(rg.first);
         elevationScale(rg);
+        parts_.stationsFrom = out_.elements.size();
         stations(p, rg);
+        parts_.levelsFrom = out_.elements.size();
         groundLine(rg);
         pipes(p, rg);
     }
+
+    const SheetParts& parts() const { return parts_; }
 
 private:
     double H() const { return s_.horizontalScale; }
@@ -252,17 +256,14 @@ private:
         const double yDL = s_.datumLineMm, top = yDL + s_.profileHeightMm;
         const double theta = s_.leaderAngleDeg * 3.1415 / 180;
         const double tl = s_.leaderTextMm;
-        std::vector<double> base;  // label base Bc of each station, paper mm
+        const std::vector<double> base = p.labelBasesMm(rg.first, rg.last, top);
         for (int r = rg.first; r <= rg.last; ++r) {
             const double X = this->X(p.distanceM(r));
             for (int k = 2; k <= s_.lowerRows; ++k)
                 seg(X, (s_.lowerRowBaseMm(k) - s_.rowGapMm) * H(), X, s_.lowerRowBaseMm(k) * H());
             for (int j = 0; j < s_.upperRows; ++j)
                 seg(X, s_.upperRowBaseMm(j) * H(), X, (s_.upperRowBaseMm(j) + s_.upperRowMm) * H());
-            // A close station after a manhole with a sub-pipe steps its label down.
-            double bc = top;
-            if (r > rg.first && p.lengthBefore(r) < 20 && p.subPipe(r - 1)) bc = base.back() - 10;
-            base.push_back(bc);
+            const double bc = base[static_cast<size_t>(r - rg.first)];
             seg(X, yDL * H(), X, bc * H());
             double L = s_.leaderLengthMm;
             if (f_.value(12, 1) == "1") {
@@ -420,6 +421,7 @@ private:
     double dl_ = 0;
     double origin_ = 0;  // distance drawn at the profile's left edge, metres
     std::vector<Section> sizes_;
+    SheetParts parts_;
 };
 
 bool wholeNumber(double x) { return std::isfinite(x) && x == std::floor(x); }
@@ -473,15 +475,17 @@ Figure drawFigure(const Drawing& doc, const DrawOptions& opt) {
     return figure;
 }
 
-void drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& sheet,
-               Figure& figure) {
+SheetParts drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& sheet,
+                     Figure& figure) {
     Range rg;
     rg.first = sheet.first;
     rg.last = sheet.last;
     rg.spanEnd = sheet.last;
     rg.dl = sheet.datumLevel;
     rg.dlText = num(sheet.datumLevel);
-    Generator(doc, opt, figure, sheet.xOffset).run(rg, sheet.titleSuffix);
+    Generator g(doc, opt, figure, sheet.xOffset);
+    g.run(rg, sheet.titleSuffix);
+    return g.parts();
 }
 
 std::optional<DrawError> checkDrawable(const Figure& figure) {

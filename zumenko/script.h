@@ -50,9 +50,17 @@ struct SheetStretch {
     std::string titleSuffix;
 };
 
+// Where a sheet's elements begin in the figure: those before stationsFrom are the sheet's
+// frame, title, band and scales; from levelsFrom on the ground line and pipes, the only
+// elements whose height depends on the datum level.
+struct SheetParts {
+    size_t stationsFrom = 0;
+    size_t levelsFrom = 0;
+};
+
 // Adds the sheet to figure with the direction, pipe walls and frame of opt.
-void drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& sheet,
-               Figure& figure);
+SheetParts drawSheet(const Drawing& doc, const DrawOptions& opt, const SheetStretch& sheet,
+                     Figure& figure);
 
 inline constexpr const char* kUndrawableTitle = "作図データ";
 

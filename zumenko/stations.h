@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "common/numtext.h"
 #include "zumenko/drawing.h"
@@ -38,6 +39,19 @@ struct Stations {
     // The manhole label: number, type and depth.
     std::string label(int r) const {
         return " " + manhole(r, 2) + "  " + manhole(r, 3) + " h=" + manhole(r, 8);
+    }
+
+    // Base of the manhole label of each station first ... last, paper mm: the top of the
+    // profile area, except that a station closer than 20 m after a manhole with a sub-pipe
+    // stands 10 mm below the previous station's, clear of that sub-pipe's label.
+    std::vector<double> labelBasesMm(int first, int last, double topMm) const {
+        std::vector<double> base;
+        for (int r = first; r <= last; ++r) {
+            double bc = topMm;
+            if (r > first && lengthBefore(r) < 20 && subPipe(r - 1)) bc = base.back() - 10;
+            base.push_back(bc);
+        }
+        return base;
     }
 
     int spanRow(int r) const { return fwd ? r : r + 1; }

@@ -91,7 +91,7 @@ Box elementBox(const Element& element, const MeasureText& measure) {
     if (auto s = std::get_if<Segment>(&element.shape)) {
         box.add(s->a);
         box.add(s->b);
-    } else if (auto t = std::get_if<Text>(&element.shape)) {
+    } else if (auto t = std::get_if<Text>(&element.shape); t && !drawsNothing(*t)) {
         for (const auto& corner : placeText(*t, measure(t->text)).box) box.add(corner);
     }
     return box;

@@ -117,3 +117,18 @@ TEST(Dxf, FailuresLeaveNoFileAndSayWhy) {
     EXPECT_FALSE(std::filesystem::exists(dir / "u.dxf"));
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
+
+// An empty title (no project name) makes no text in AutoCAD, so none in the DXF either.
+TEST(Dxf, BlankTextsMakeNoEntity) {
+    Figure d;
+    d.text(Text{{0, 0}, {}, 1, 0, ""});
+    d.text(Text{{0, 0}, {}, 1, 0, "  "});
+    d.text(Text{{0, 0}, {}, 1, 0, "a"});
+    testing_support::TempDir dir;
+    ASSERT_TRUE(writeDxf(d, dir / "t.dxf"));
+    Collected got;
+    DL_Dxf reader;
+    ASSERT_TRUE(reader.in((dir / "t.dxf").string(), &got));
+    ASSERT_EQ(got.texts.size(), 1u);
+    EXPECT_EQ(got.texts[0].text, "a");
+}

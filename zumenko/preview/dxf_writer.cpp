@@ -184,7 +184,7 @@ void writeDocument(const Figure& d, const Encoded& enc, DL_Dxf& dxf, DL_WriterA&
         DL_Attributes attr(enc.layers[size_t(e.layer)], 256, -1, "BYLAYER", 1.0);
         if (auto s = std::get_if<Segment>(&e.shape)) {
             dxf.writeLine(dw, DL_LineData(s->a.x, s->a.y, 0.0, s->b.x, s->b.y, 0.0), attr);
-        } else if (auto t = std::get_if<Text>(&e.shape)) {
+        } else if (auto t = std::get_if<Text>(&e.shape); t && !drawsNothing(*t)) {
             // Code 10 is the baseline start, code 11 the justification point; readers place
             // justified text by the second, and AutoCAD recomputes the first.
             TextPlacement p = placeText(*t, estimateTextMetrics(t->text));

@@ -12,7 +12,9 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <regex>
 
 #include "zumenko/preview/layer_colors.h"
 #include "zumenko/preview/temp_file.h"
@@ -81,6 +83,37 @@ void quietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
         previousHandler(type, context, msg);
     else
         fprintf(stderr, "%s\n", qPrintable(msg));
+}
+
+// Qt writes a page's size in whole points, a third of a millimetre off a sheet's size, and
+// draws from the page's top edge. Each "/MediaBox [0 0 W H]" becomes the exact size in
+// place, its foot raised by the rounding, the same number of bytes long so that the file's
+// cross-reference offsets stay right. False when the file does not have one box per page.
+bool exactPageBoxes(std::string& pdf, const std::vector<QSizeF>& pagesPt) {
+    static const std::regex box(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])");
+    std::vector<std::pair<size_t, size_t>> found;  // offset and length of "[...]"
+    std::vector<double> heights;
+    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), box); it != std::sregex_iterator();
+         ++it) {
+        const auto& m = *it;
+        const size_t open = size_t(m.position(0)) + std::string_view("/MediaBox ").size();
+        found.emplace_back(open, size_t(m.length(0)) - std::string_view("/MediaBox ").size());
+        heights.push_back(std::stod(m[2].str()));
+    }
+    if (found.size() != pagesPt.size()) return false;
+    for (size_t i = 0; i < found.size(); ++i) {
+        const auto [at, length] = found[i];
+        char text[128];
+        const double foot = heights[i] - pagesPt[i].height();
+        int n = std::snprintf(text, sizeof text, "[0 %.3f %.3f %.3f]", foot, pagesPt[i].width(),
+                              heights[i]);
+        if (n <= 0 || size_t(n) > length) return false;
+        std::string replacement(text, size_t(n) - 1);
+        replacement.append(length - size_t(n), ' ');  // PDF reads blanks as blanks
+        replacement += ']';
+        pdf.replace(at, length, replacement);
+    }
+    return true;
 }
 
 }  // namespace
@@ -153,7 +186,7 @@ void paintDrawing(QPainter& painter, const Figure& figure, const View& view, dou
                 painter.drawPoint(a);
             else
                 painter.drawLine(a, b);
-        } else if (auto t = std::get_if<Text>(&e.shape)) {
+        } else if (auto t = std::get_if<Text>(&e.shape); t && !drawsNothing(*t)) {
             TextPlacement p = placeText(*t, measureText(t->text));
             double factor = t->height * view.scale / kReferencePx;
             if (!(factor > 0) || !std::isfinite(factor)) continue;
@@ -277,6 +310,14 @@ common::WriteResult writePicture(const Figure& figure, const std::filesystem::pa
                      pages.size() > 1 ? &pages[i] : nullptr);
     }
     ok = painter.end() && ok;
+    if (ok) {
+        std::vector<QSizeF> sizesPt;
+        for (const Box& page : pages)
+            sizesPt.emplace_back(page.width() / scaleDen * 72 / 25.4,
+                                 page.height() / scaleDen * 72 / 25.4);
+        auto bytes = common::readFileBytes(tmp);
+        ok = bytes && exactPageBoxes(*bytes, sizesPt) && common::writeFileAtomic(tmp, *bytes).ok;
+    }
     return commitTemp(tmp, path, ok);
 }
 

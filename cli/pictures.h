@@ -1,0 +1,33 @@
+// Pictures of a drawing (PNG, PDF) need Qt. The file that draws them registers itself; a
+// build without Qt has none, and the commands then write everything else and say so.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+
+#include "common/textfile.h"
+#include "zumenko/figure.h"
+
+namespace cli {
+
+// Writes the picture the file name's extension asks for.
+using PictureWriter =
+    std::function<common::WriteResult(const zumenko::Figure&, const std::filesystem::path&)>;
+
+// The registered writer; nullptr in a build without pictures.
+const PictureWriter* pictureWriter();
+
+struct RegisterPictureWriter {
+    explicit RegisterPictureWriter(PictureWriter writer);
+};
+
+// Writes the picture, or says why it could not be drawn.
+common::WriteResult writePicture(const zumenko::Figure& figure, const std::filesystem::path& path);
+
+// Removes from folder each file named in candidates that is not in kept: the outputs of an
+// earlier run that this run did not write. Returns the names removed.
+std::vector<std::string> removeStaleOutputs(const std::filesystem::path& folder,
+                                            const std::vector<std::string>& candidates,
+                                            const std::vector<std::string>& kept);
+
+}  // namespace cli
