@@ -30,6 +30,11 @@ SetOutputs writeSheetSet(const zumenko::Drawing& doc, const zumenko::DrawOptions
                          bool each, common::Ui& ui) {
     SetOutputs out;
     const zumenko::Figure all = zumenko::drawSheetSet(doc, opt, set);
+    // A value no drawing can hold refuses the whole set before anything is written.
+    if (auto refused = zumenko::checkDrawable(all)) {
+        ui.message(common::Icon::Critical, refused->title, refused->text);
+        return out;
+    }
     auto script = [&](const zumenko::Figure& figure, const std::string& name) {
         std::string detail;
         if (auto refused =

@@ -86,7 +86,9 @@ TEST(Cli, RunAlsoWritesTheProfilePicturesBesideTheScript) {
     // The example format's A1 sheet at its real size.
     auto pdf = common::readFileBytes(dir / "profile.pdf").value_or("");
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(pdf, m, std::regex(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")));
-    EXPECT_NEAR(std::stod(m[1]) * 25.4 / 72, 841, 0.5);
-    EXPECT_NEAR(std::stod(m[2]) * 25.4 / 72, 594, 0.5);
+    // The page box from its foot to its top: the sheet to a hundredth of a millimetre.
+    ASSERT_TRUE(std::regex_search(
+        pdf, m, std::regex(R"(/MediaBox \[0 ([0-9.]+) ([0-9.]+) ([0-9.]+) *\])")));
+    EXPECT_NEAR(std::stod(m[2]) * 25.4 / 72, 841, 0.01);
+    EXPECT_NEAR((std::stod(m[3]) - std::stod(m[1])) * 25.4 / 72, 594, 0.01);
 }

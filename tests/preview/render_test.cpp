@@ -150,9 +150,11 @@ TEST(Render, PdfPageIsTheSheetAtItsRealSizeAndSvgKeepsTheTexts) {
     auto pdf = common::readFileBytes(dir / "p.pdf");
     ASSERT_TRUE(pdf);
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(*pdf, m, std::regex(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")));
-    EXPECT_NEAR(std::stod(m[1]) * 25.4 / 72, 420, 0.5);
-    EXPECT_NEAR(std::stod(m[2]) * 25.4 / 72, 297, 0.5);
+    // The page box from its foot to its top: the sheet to a hundredth of a millimetre.
+    ASSERT_TRUE(std::regex_search(
+        *pdf, m, std::regex(R"(/MediaBox \[0 ([0-9.]+) ([0-9.]+) ([0-9.]+) *\])")));
+    EXPECT_NEAR(std::stod(m[2]) * 25.4 / 72, 420, 0.01);
+    EXPECT_NEAR((std::stod(m[3]) - std::stod(m[1])) * 25.4 / 72, 297, 0.01);
     EXPECT_NE(pdf->find("IPAGothic"), std::string::npos);
 
     ASSERT_TRUE(writePicture(r->figure, dir / "p.svg", {800, 0}));
