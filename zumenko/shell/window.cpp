@@ -116,6 +116,9 @@ void DrawingWindow::buildControls() {
               "Label6");
     note->setTextFormat(Qt::PlainText);  // keeps the two blanks
     note->setWordWrap(true);
+    // Japanese lines are wrapped a little past the measured width when a closing "。"
+    // must stay with the character before it: room on the right keeps it on the window.
+    note->setContentsMargins(0, 0, 16, 0);
     top->addWidget(note);
     auto* endRow = new QHBoxLayout;
     endRow->addStretch();
