@@ -23,9 +23,10 @@ std::string_view trimmed(std::string_view s) {
     return s;
 }
 
-// Ground-to-DL drop in metres: format value 10.1 (paper mm) at the vertical scale 6.6.
+// Ground-to-DL drop in metres: GroundAboveDatumMm (paper mm) at the vertical scale.
 double dropM(const Drawing& doc) {
-    return doc.format.number(10, 1) * doc.format.number(6, 6) / 1000;
+    return doc.format.number(common::FormatItem::GroundAboveDatumMm) *
+           doc.format.number(common::FormatItem::VerticalScale) / 1000;
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ double floorToFive(double x);
 
 // Datum level of the automatic drawing, metres: the lowest ground level of FGrid7 (or of
 // FGrid10 for the downstream-first drawing), rows from 1 up to the first blank ground
-// level, less the ground-to-DL drop (format value 10.1, paper mm) x V / 1000, rounded
+// level, less the ground-to-DL drop (GroundAboveDatumMm, paper mm) x V / 1000, rounded
 // down to a multiple of 5.
 double automaticDatumLevel(const Drawing& doc, bool upstreamToDownstream);
 

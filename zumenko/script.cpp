@@ -18,6 +18,8 @@
 namespace zumenko {
 namespace {
 
+using Item = common::FormatItem;
+
 constexpr int kMaxBandRows = 20;
 constexpr long kMaxTicks = 10000;
 
@@ -128,8 +130,8 @@ private:
         if (opt_.frame) {
             // The innermost frame drawn holds the drawing.
             double m = -1;
-            if (f_.value(12, 4) == "1") m = s_.outerMarginMm;
-            if (f_.value(12, 5) == "1") m = std::max(m, s_.innerMarginMm);
+            if (f_.text(Item::DrawOuterFrame) == "1") m = s_.outerMarginMm;
+            if (f_.text(Item::DrawInnerFrame) == "1") m = std::max(m, s_.innerMarginMm);
             if (m >= 0) {
                 area.frame = Box{};
                 area.frame.add(paper(m, m));
@@ -154,9 +156,9 @@ private:
         paperSeg(0, 0, 0, T);
         paperSeg(0, T, W, T);
         paperSeg(W, 0, W, T);
-        out_.selectLayer(f_.value(9, 9));
-        if (f_.value(12, 4) == "1") frameAt(s_.outerMarginMm);
-        if (f_.value(12, 5) == "1") frameAt(s_.innerMarginMm);
+        out_.selectLayer(f_.text(Item::FrameLayer));
+        if (f_.text(Item::DrawOuterFrame) == "1") frameAt(s_.outerMarginMm);
+        if (f_.text(Item::DrawInnerFrame) == "1") frameAt(s_.innerMarginMm);
     }
 
     void title(std::string_view suffix) {
@@ -180,7 +182,7 @@ private:
     }
 
     void band() {
-        out_.selectLayer(f_.value(9, 5));
+        out_.selectLayer(f_.text(Item::BandLayer));
         for (int k = 1; k <= s_.lowerRows; ++k) bandRow(s_.lowerRowBaseMm(k), s_.lowerRowMm);
         for (int j = 0; j < s_.upperRows; ++j) bandRow(s_.upperRowBaseMm(j), s_.upperRowMm);
         if (s_.rowGapMm == 0) {
@@ -200,12 +202,14 @@ private:
         paperSeg(xs - bw, yb, xs, yb);
         paperSeg(xs, yb, xs, yb + bh);
         paperSeg(xs - bw, yb, xs, yb + bh);
-        text(kMiddle, paper(xs - bw / 2, yb - tv), tv * H(), 0, "H=1:" + f_.value(6, 5), 2);
-        text(kMiddle, paper(xs + tv, yb + bh / 2), tv * H(), 90, "V=1:" + f_.value(6, 6), 2);
+        text(kMiddle, paper(xs - bw / 2, yb - tv), tv * H(), 0,
+             "H=1:" + f_.text(Item::HorizontalScale), 2);
+        text(kMiddle, paper(xs + tv, yb + bh / 2), tv * H(), 90,
+             "V=1:" + f_.text(Item::VerticalScale), 2);
     }
 
     void headings() {
-        out_.selectLayer(f_.value(9, 6));
+        out_.selectLayer(f_.text(Item::TextLayer));
         const double th = s_.headingTextMm;
         for (size_t i = 0; i < 8; ++i) {
             int r = s_.itemRow[i];
@@ -220,7 +224,7 @@ private:
 
     void elevationScale(const Range& rg) {
         dl_ = rg.dl;
-        out_.selectLayer(f_.value(9, 5));
+        out_.selectLayer(f_.text(Item::BandLayer));
         const double x3 = s_.headingsRightMm, yDL = s_.datumLineMm, V = s_.verticalScale;
         const double im = s_.majorIntervalM, im2 = s_.minorIntervalM, P = s_.profileHeightMm;
         paperSeg(x3, yDL, x3, yDL + P);
@@ -266,7 +270,7 @@ private:
             const double bc = base[static_cast<size_t>(r - rg.first)];
             seg(X, yDL * H(), X, bc * H());
             double L = s_.leaderLengthMm;
-            if (f_.value(12, 1) == "1") {
+            if (f_.text(Item::FlagFitsText) == "1") {
                 std::string label =
                     p.manhole(r, 2) + " " + p.manhole(r, 3) + " h=" + p.manhole(r, 8);
                 L = tl * static_cast<double>(characters(label)) * 0.8;
@@ -277,7 +281,7 @@ private:
                 seg(X, (top - 10) * H(), X + dx, (top - 10 + L * std::sin(theta)) * H());
         }
 
-        out_.selectLayer(f_.value(9, 6));
+        out_.selectLayer(f_.text(Item::TextLayer));
         for (int r = rg.first; r <= rg.last; ++r) {
             const double X = this->X(p.distanceM(r));
             const double bc = base[static_cast<size_t>(r - rg.first)];
@@ -366,7 +370,7 @@ private:
     }
 
     void groundLine(const Range& rg) {
-        out_.selectLayer(f_.value(9, 8));
+        out_.selectLayer(f_.text(Item::GroundLayer));
         const bool fwd = opt_.upstreamToDownstream;
         const common::Table& t =
             rg.automatic ? (fwd ? doc_.fgrid8 : doc_.fgrid13) : (fwd ? doc_.fgrid5 : doc_.fgrid14);
@@ -389,7 +393,7 @@ private:
     }
 
     void pipes(const Stations& p, const Range& rg) {
-        out_.selectLayer(f_.value(9, 7));
+        out_.selectLayer(f_.text(Item::PipeLayer));
         for (int r = rg.first; r < rg.last; ++r) {
             if (p.span(r, 1) == doc_.settings.outletRoute) continue;
             const Section& sec = sizes_[static_cast<size_t>(r - rg.first)];
@@ -431,14 +435,14 @@ bool wholeNumber(double x) { return std::isfinite(x) && x == std::floor(x); }
 std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
     const common::FormatData& f = doc.format;
     const DrawError band{kFormatErrorTitle, kBandRowsErrorText};
-    double nU = f.number(5, 1), nL = f.number(5, 2);
+    double nU = f.number(Item::UpperRowCount), nL = f.number(Item::LowerRowCount);
     if (!wholeNumber(nU) || !wholeNumber(nL) || nU < 0 || nL < 0 || nU + nL > kMaxBandRows)
         return band;
-    for (int k = 1; k <= 8; ++k) {
-        double r = f.number(7, k);
+    for (common::FormatItem item : common::kBandRowItems) {
+        double r = f.number(item);
         if (!wholeNumber(r) || r < 0 || r > nU + nL) return band;
     }
-    double H = f.number(6, 5), V = f.number(6, 6);
+    double H = f.number(Item::HorizontalScale), V = f.number(Item::VerticalScale);
     if (!std::isfinite(H) || !std::isfinite(V) || H <= 0 || V <= 0)
         return DrawError{kFormatErrorTitle, "縮尺が正しくありません。"};
     const SheetGeometry g(f);
@@ -450,8 +454,8 @@ std::optional<DrawError> checkDrawingFormat(const Drawing& doc) {
                      g.leaderAngleDeg,  g.leaderLengthMm,   g.groundToDatumMm,  g.bandLeftMm,
                      g.outerMarginMm,   g.innerMarginMm,    g.bandBaseMm})
         if (!std::isfinite(v)) return DrawError{kFormatErrorTitle, "書式の数値が大きすぎます。"};
-    double P = f.number(9, 3);
-    for (double interval : {f.number(6, 3), f.number(6, 4)}) {
+    double P = f.number(Item::ProfileHeightMm);
+    for (double interval : {f.number(Item::MajorTickM), f.number(Item::MinorTickM)}) {
         if (interval == 0) continue;
         double ticks = std::floor(P / (interval * 1000 / V));
         if (!(ticks <= kMaxTicks))

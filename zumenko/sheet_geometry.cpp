@@ -3,40 +3,43 @@
 
 namespace zumenko {
 
+using Item = common::FormatItem;
+
 SheetGeometry::SheetGeometry(const common::FormatData& f)
-    : widthMm(f.number(4, 2)),
-      heightMm(f.number(4, 3)),
-      datumGapMm(f.number(4, 4)),
-      upperRowMm(f.number(4, 5)),
-      rowGapMm(f.number(4, 6)),
-      lowerRowMm(f.number(4, 7)),
-      upperRows(static_cast<int>(f.number(5, 1))),
-      lowerRows(static_cast<int>(f.number(5, 2))),
-      headingWidth1Mm(f.number(5, 3)),
-      headingWidth2Mm(f.number(5, 4)),
-      headingWidth3Mm(f.number(5, 5)),
-      triangleOffsetMm(f.number(5, 6)),
-      triangleHeightMm(f.number(5, 7)),
-      triangleWidthMm(f.number(6, 1)),
-      triangleBaseMm(f.number(6, 2)),
-      majorIntervalM(f.number(6, 3)),
-      minorIntervalM(f.number(6, 4)),
-      horizontalScale(f.number(6, 5)),
-      verticalScale(f.number(6, 6)),
-      headingTextMm(f.number(8, 1)),
-      valueTextMm(f.number(8, 3)),
-      elevationTextMm(f.number(8, 5)),
-      leaderTextMm(f.number(9, 1)),
-      profileHeightMm(f.number(9, 3)),
-      leaderAngleDeg(f.number(9, 4)),
-      leaderLengthMm(f.number(10, 2)),
-      groundToDatumMm(f.number(10, 1)),
-      bandLeftMm(f.number(10, 5)),
-      outerMarginMm(f.number(10, 7)),
-      innerMarginMm(f.number(10, 8)),
-      bandBaseMm(f.number(13, 1)) {
+    : widthMm(f.number(Item::SheetWidthMm)),
+      heightMm(f.number(Item::SheetHeightMm)),
+      datumGapMm(f.number(Item::DatumAboveBandMm)),
+      upperRowMm(f.number(Item::UpperRowHeightMm)),
+      rowGapMm(f.number(Item::BandGapMm)),
+      lowerRowMm(f.number(Item::LowerRowHeightMm)),
+      upperRows(static_cast<int>(f.number(Item::UpperRowCount))),
+      lowerRows(static_cast<int>(f.number(Item::LowerRowCount))),
+      headingWidth1Mm(f.number(Item::HeadingWidth1Mm)),
+      headingWidth2Mm(f.number(Item::HeadingWidth2Mm)),
+      headingWidth3Mm(f.number(Item::HeadingWidth3Mm)),
+      triangleOffsetMm(f.number(Item::TriangleOffsetMm)),
+      triangleHeightMm(f.number(Item::TriangleHeightMm)),
+      triangleWidthMm(f.number(Item::TriangleWidthMm)),
+      triangleBaseMm(f.number(Item::TriangleBaseMm)),
+      majorIntervalM(f.number(Item::MajorTickM)),
+      minorIntervalM(f.number(Item::MinorTickM)),
+      horizontalScale(f.number(Item::HorizontalScale)),
+      verticalScale(f.number(Item::VerticalScale)),
+      headingTextMm(f.number(Item::HeadingTextHeightMm)),
+      valueTextMm(f.number(Item::ValueTextHeightMm)),
+      elevationTextMm(f.number(Item::ElevationTextHeightMm)),
+      leaderTextMm(f.number(Item::FlagTextHeightMm)),
+      profileHeightMm(f.number(Item::ProfileHeightMm)),
+      leaderAngleDeg(f.number(Item::FlagAngleDeg)),
+      leaderLengthMm(f.number(Item::FlagLengthMm)),
+      groundToDatumMm(f.number(Item::GroundAboveDatumMm)),
+      bandLeftMm(f.number(Item::BandLeftMm)),
+      outerMarginMm(f.number(Item::OuterFrameMarginMm)),
+      innerMarginMm(f.number(Item::InnerFrameMarginMm)),
+      bandBaseMm(f.number(Item::BandBottomMm)) {
     for (int i = 0; i < 8; ++i)
-        itemRow[static_cast<size_t>(i)] = static_cast<int>(f.number(7, i + 1));
+        itemRow[static_cast<size_t>(i)] =
+            static_cast<int>(f.number(common::kBandRowItems[static_cast<size_t>(i)]));
     headingRight1Mm = bandLeftMm + headingWidth1Mm;
     headingRight2Mm = headingRight1Mm + headingWidth2Mm;
     headingsRightMm = headingRight2Mm + headingWidth3Mm;

@@ -8,7 +8,7 @@
 
 namespace zumenko {
 
-// Band items in the order of their row settings (format items 7.1 ... 7.8).
+// Band items in the order of their row items (common::kBandRowItems).
 enum BandItem : int {
     kPipeSize,
     kGradient,
@@ -22,42 +22,44 @@ enum BandItem : int {
 
 // Lengths are paper millimetres (drawn × horizontalScale) unless their name says otherwise;
 // heights of band rows and positions y are measured from the sheet's lower edge, positions
-// x from its left edge.
+// x from its left edge. Each field names the format item it is read from.
 struct SheetGeometry {
     explicit SheetGeometry(const common::FormatData& f);
 
-    double widthMm;                // 4.2 sheet width W
-    double heightMm;               // 4.3 sheet height T
-    double datumGapMm;             // 4.4 top of the band table to the datum line
-    double upperRowMm;             // 4.5 height of an upper band row hU
-    double rowGapMm;               // 4.6 gap g added to every row pitch of both blocks
-    double lowerRowMm;             // 4.7 height of a lower band row hL
-    int upperRows;                 // 5.1 nU
-    int lowerRows;                 // 5.2 nL
-    double headingWidth1Mm;        // 5.3 first heading column c1 (the item's name)
-    double headingWidth2Mm;        // 5.4 second heading column c2 (its unit)
-    double headingWidth3Mm;        // 5.5 third heading column c3 (the elevation labels), 0 = none
-    double triangleOffsetMm;       // 5.6 scale triangle, left of the heading columns' edge
-    double triangleHeightMm;       // 5.7
-    double triangleWidthMm;        // 6.1
-    double triangleBaseMm;         // 6.2 its base above the datum line
-    double majorIntervalM;         // 6.3 elevation scale, metres of elevation; 0 = none
-    double minorIntervalM;         // 6.4
-    double horizontalScale;        // 6.5 H: drawing units per paper millimetre
-    double verticalScale;          // 6.6 V
-    double headingTextMm;          // 8.1 headings, units and the title
-    double valueTextMm;            // 8.3 band values, "i= ", "L= ", scale texts
-    double elevationTextMm;        // 8.5 "D.L = " and the elevation labels
-    double leaderTextMm;           // 9.1 manhole labels
-    double profileHeightMm;        // 9.3 P: profile area above the datum line
-    double leaderAngleDeg;         // 9.4
-    double leaderLengthMm;         // 10.2 when the leader is not fitted to its label
-    double groundToDatumMm;        // 10.1 drop from the lowest ground to the datum line
-    double bandLeftMm;             // 10.5 xL; the band ends as far from the right edge
-    double outerMarginMm;          // 10.7 outer frame from the sheet edge
-    double innerMarginMm;          // 10.8 inner frame from the sheet edge
-    double bandBaseMm;             // 13.1 B: lower edge of the band table
-    std::array<int, 8> itemRow{};  // 7.1 ... 7.8 band row of each BandItem, 1 = top; 0 = not shown
+    double widthMm;           // SheetWidthMm: W
+    double heightMm;          // SheetHeightMm: T
+    double datumGapMm;        // DatumAboveBandMm: top of the band table to the datum line
+    double upperRowMm;        // UpperRowHeightMm: hU, a row of the upper block
+    double rowGapMm;          // BandGapMm: g, added to every row pitch of both blocks
+    double lowerRowMm;        // LowerRowHeightMm: hL, a row of the lower block
+    int upperRows;            // UpperRowCount: nU
+    int lowerRows;            // LowerRowCount: nL
+    double headingWidth1Mm;   // HeadingWidth1Mm: c1, the items' names
+    double headingWidth2Mm;   // HeadingWidth2Mm: c2, their units
+    double headingWidth3Mm;   // HeadingWidth3Mm: c3, the elevation labels; 0 = none
+    double triangleOffsetMm;  // TriangleOffsetMm: a, scale triangle left of the headings' edge
+    double triangleHeightMm;  // TriangleHeightMm: bh
+    double triangleWidthMm;   // TriangleWidthMm: bw
+    double triangleBaseMm;    // TriangleBaseMm: b0, its base above the datum line
+    double majorIntervalM;    // MajorTickM: elevation scale, metres of elevation; 0 = none
+    double minorIntervalM;    // MinorTickM: metres of elevation; 0 = none
+    double horizontalScale;   // HorizontalScale: H, drawing units per paper millimetre
+    double verticalScale;     // VerticalScale: V
+    double headingTextMm;     // HeadingTextHeightMm: headings, units and the title
+    double valueTextMm;       // ValueTextHeightMm: band values, "i= ", "L= ", scale texts
+    double elevationTextMm;   // ElevationTextHeightMm: "D.L = " and the elevation labels
+    double leaderTextMm;      // FlagTextHeightMm: manhole labels
+    double profileHeightMm;   // ProfileHeightMm: P, profile area above the datum line
+    double leaderAngleDeg;    // FlagAngleDeg: degrees
+    double leaderLengthMm;    // FlagLengthMm: when the leader is not fitted to its label
+    double groundToDatumMm;   // GroundAboveDatumMm: lowest ground to the datum line
+    double bandLeftMm;        // BandLeftMm: xL; the band ends as far from the right edge
+    double outerMarginMm;     // OuterFrameMarginMm: outer frame from the sheet edge
+    double innerMarginMm;     // InnerFrameMarginMm: inner frame from the sheet edge
+    double bandBaseMm;        // BandBottomMm: B, lower edge of the band table
+    // BandRowOfPipeSize ... BandRowOfDistance: band row of each BandItem, 1 = the top row;
+    // 0 = not shown.
+    std::array<int, 8> itemRow{};
 
     // Derived edges.
     double headingRight1Mm;    // x1 = xL + c1

@@ -21,6 +21,7 @@
 
 using namespace zumenko;
 using namespace zumenko_test;
+using Item = common::FormatItem;
 
 namespace {
 
@@ -85,7 +86,7 @@ TEST_P(SheetSetOf, EveryElementStandsInsideItsSheetsFrame) {
         EXPECT_DOUBLE_EQ(f.sheets[k].border.minX, k * (g.widthMm + 50) * g.horizontalScale);
         EXPECT_DOUBLE_EQ(f.sheets[k].border.width(), g.widthMm * g.horizontalScale);
     }
-    const std::string frameLayer = doc().format.value(9, 9);
+    const std::string frameLayer = doc().format.text(Item::FrameLayer);
     size_t checked = 0;
     for (const auto& e : f.elements) {
         const std::string& layer = f.layers[size_t(e.layer)];
@@ -149,7 +150,8 @@ TEST_P(SheetSetOf, GroundAndPipesStandInTheProfileAreaOrTheSetSaysWhere) {
     if (GetParam().line == Line::LongLineExample) {
         for (const auto& s : set.sheets) EXPECT_TRUE(s.outside.empty()) << s.first;
     }
-    const std::string ground = doc().format.value(9, 8), pipes = doc().format.value(9, 7);
+    const std::string ground = doc().format.text(Item::GroundLayer),
+                      pipes = doc().format.text(Item::PipeLayer);
     size_t checked = 0;
     for (const auto& e : f.elements) {
         const std::string& layer = f.layers[size_t(e.layer)];
@@ -222,7 +224,7 @@ TEST(SheetSet, TitlesCountTheSheetsAndStayOnOneLayer) {
                 t && t->breaks == 2 && t->angleDeg == 0 && t->justify.v == VAlign::Top)
                 titles.emplace_back(t->text, all.layers[size_t(e.layer)]);
         const std::string name = doc.settings.projectName;
-        const std::string layer = frame ? doc.format.value(9, 9) : "0";
+        const std::string layer = frame ? doc.format.text(Item::FrameLayer) : "0";
         EXPECT_EQ(titles, (std::vector<std::pair<std::string, std::string>>{
                               {name + "（1／2）", layer}, {name + "（2／2）", layer}}));
         const Figure second = drawSetSheet(doc, opt, set, 1);
@@ -241,7 +243,7 @@ TEST(SheetSet, StationsOutsideTheProfileAreaAreNamed) {
     EXPECT_TRUE(tall.sheets[0].outside.empty());
     // Inverts 8.22 ... 8.5 m, ground up to 12 m; the drop of 20 mm at V = 100 puts the datum
     // at 5 m, and a 40 mm profile area ends 4 m above it, below every pipe and the ground.
-    doc.format.setValue(9, 3, "40");
+    doc.format.setText(Item::ProfileHeightMm, "40");
     const SheetSet low = planSheets(doc, opt);
     ASSERT_EQ(low.sheets.size(), 1u);
     EXPECT_EQ(low.sheets[0].datumLevel, 5);
@@ -251,7 +253,8 @@ TEST(SheetSet, StationsOutsideTheProfileAreaAreNamed) {
 // A span longer than the sheet is drawn on a sheet of its own and said not to fit.
 TEST(SheetSet, ASpanLongerThanTheSheetTakesASheetAndIsReported) {
     Drawing doc = sampleDrawing();
-    doc.format.setValue(4, 2, "150");  // 150 mm at 1:500: 75 m, the profile starts at 100 mm
+    doc.format.setText(Item::SheetWidthMm,
+                       "150");  // 150 mm at 1:500: 75 m, the profile starts at 100 mm
     const SheetSet set = planSheets(doc, DrawOptions{});
     ASSERT_EQ(set.sheets.size(), 3u);
     for (const auto& s : set.sheets) {
