@@ -56,7 +56,7 @@ int runSheets(const SheetsArgs& a) {
     opt.frame = !a.noFrame;
     const zumenko::SheetSet set = zumenko::planSheets(doc, opt);
     if (set.sheets.empty()) {
-        ui.message(common::Icon::Critical, "作図レイアウト", "作図データに区間がありません。");
+        ui.message(common::Icon::Critical, zumenko::kLayoutTitle, zumenko::kNoStretchText);
         return cli::kExitWarned;
     }
 

@@ -6,7 +6,9 @@
 #include <cmath>
 #include <optional>
 
+#include "common/numtext.h"
 #include "zumenko/layout.h"
+#include "zumenko/script_writer.h"
 #include "zumenko/sections.h"
 #include "zumenko/sheet_geometry.h"
 #include "zumenko/stations.h"
@@ -110,6 +112,35 @@ std::vector<int> outsideStations(const Drawing& doc, const DrawOptions& opt, con
     return out;
 }
 
+// The stretch drawn as one sheet with datum level dl: whether the stations' own elements
+// stand inside the frame, and the box of the ground line and pipes, the only elements a
+// datum level moves.
+struct Trial {
+    bool stationsInside = true;
+    Box levels;
+    Box frame;
+};
+
+Trial drawTrial(const Drawing& doc, const DrawOptions& opt, int first, int last, double dl) {
+    Figure figure;
+    SheetStretch sheet;
+    sheet.first = first;
+    sheet.last = last;
+    sheet.datumLevel = dl;
+    const SheetParts parts = drawSheet(doc, opt, sheet, figure);
+    // The frame, band and scales are the sheet's own; only the stations can run past the
+    // frame: to the right, or up when the stretch climbs more than the sheet holds.
+    Trial t;
+    t.frame = figure.sheets.front().frame;
+    for (size_t i = parts.stationsFrom; i < parts.levelsFrom && t.stationsInside; ++i)
+        t.stationsInside = t.frame.contains(elementBox(figure.elements[i]), kTolerance);
+    for (size_t i = parts.levelsFrom; i < figure.elements.size(); ++i)
+        t.levels.add(elementBox(figure.elements[i]));
+    return t;
+}
+
+bool inside(const Trial& t) { return t.stationsInside && t.frame.contains(t.levels, kTolerance); }
+
 // The datum level that keeps the stretch inside its sheet's frame, nullopt when none does:
 // the rule's (the lowest ground or pipe bottom less the ground-to-DL drop, rounded down to
 // 5 m). A deep line can rise past the frame's top from there: then the lowest multiple of
@@ -120,30 +151,36 @@ std::optional<double> fittingDatum(const Drawing& doc, const DrawOptions& opt, c
     const SheetGeometry g(doc.format);
     const double lowest = lowestLevel(doc, opt, p, first, last);
     const double rule = floorToFive(lowest - g.groundToDatumM());
-    Figure trial;
-    SheetStretch sheet;
-    sheet.first = first;
-    sheet.last = last;
-    sheet.datumLevel = rule;
-    const SheetParts parts = drawSheet(doc, opt, sheet, trial);
-    // The frame, band and scales are the sheet's own; only the stations can run past the
-    // frame: to the right, or up when the stretch climbs more than the sheet holds.
-    const Box& frame = trial.sheets.front().frame;
-    for (size_t i = parts.stationsFrom; i < parts.levelsFrom; ++i)
-        if (!frame.contains(elementBox(trial.elements[i]), kTolerance)) return std::nullopt;
-    Box levels;
-    for (size_t i = parts.levelsFrom; i < trial.elements.size(); ++i)
-        levels.add(elementBox(trial.elements[i]));
-    if (frame.contains(levels, kTolerance)) return rule;
-    if (levels.minX < frame.minX - kTolerance || levels.maxX > frame.maxX + kTolerance)
+    const Trial t = drawTrial(doc, opt, first, last, rule);
+    if (!t.stationsInside) return std::nullopt;
+    if (t.frame.contains(t.levels, kTolerance)) return rule;
+    if (t.levels.minX < t.frame.minX - kTolerance || t.levels.maxX > t.frame.maxX + kTolerance)
         return std::nullopt;
     // A higher datum level draws the levels lower by K per metre.
-    const double need = rule + (levels.maxY - frame.maxY) / g.unitsPerMetreRise;
+    const double need = rule + (t.levels.maxY - t.frame.maxY) / g.unitsPerMetreRise;
     for (double step : {5.0, 1.0}) {
         const double dl = std::ceil(need / step - 1e-9) * step + 0.0;
         if (dl <= lowest + 1e-9) return dl;
     }
     return std::nullopt;
+}
+
+// The last station of the longest run from s that fits its sheet (s + 1 when not even
+// that one span does).
+int longestFit(const Drawing& doc, const DrawOptions& opt, const Stations& p, int s, int n) {
+    int good = s + 1;
+    if (!fittingDatum(doc, opt, p, s, good)) return good;
+    // No station further from the stretch's start than the frame is wide can fit.
+    const SheetGeometry g(doc.format);
+    const double reachM = (g.widthMm - g.profileLeftMm()) * g.horizontalScale / 1000;
+    int bad = good + 1;
+    while (bad <= n && p.distanceM(bad) - p.distanceM(s) <= reachM) ++bad;
+    // Each station more only adds to what must fit: search the last that does.
+    while (bad - good > 1) {
+        int mid = good + (bad - good) / 2;
+        (fittingDatum(doc, opt, p, s, mid) ? good : bad) = mid;
+    }
+    return good;
 }
 
 }  // namespace
@@ -159,23 +196,12 @@ SheetSet planSheets(const Drawing& doc, const DrawOptions& opt) {
     set.stations = n;
     if (n < 2) return set;
     const SheetGeometry g(doc.format);
-    // No station further from the stretch's start than the frame is wide can fit.
-    const double reachM = (g.widthMm - g.profileLeftMm()) * g.horizontalScale / 1000;
     int s = 1;
     while (s < n) {
         SetSheet sheet;
         sheet.first = s;
         sheet.fits = fittingDatum(doc, opt, p, s, s + 1).has_value();
-        int good = s + 1;
-        if (sheet.fits) {
-            // Each station more only adds to what must fit: search the last that does.
-            int bad = good + 1;
-            while (bad <= n && p.distanceM(bad) - p.distanceM(s) <= reachM) ++bad;
-            while (bad - good > 1) {
-                int mid = good + (bad - good) / 2;
-                (fittingDatum(doc, opt, p, s, mid) ? good : bad) = mid;
-            }
-        }
+        const int good = longestFit(doc, opt, p, s, n);
         sheet.last = good;
         sheet.lengthM = p.distanceM(good) - p.distanceM(s);
         sheet.datumLevel =
@@ -227,6 +253,48 @@ Figure drawSetSheet(const Drawing& doc, const DrawOptions& opt, const SheetSet& 
 
 int stationNumber(const SheetSet& set, const DrawOptions& opt, int row) {
     return opt.upstreamToDownstream ? row : set.stations + 1 - row;
+}
+
+ScriptResult drawSheetSetScript(const Drawing& doc, const DrawOptions& opt) {
+    ScriptResult res;
+    if ((res.error = checkDrawingFormat(doc))) return res;
+    const SheetSet set = planSheets(doc, opt);
+    if (set.sheets.empty()) {
+        res.error = DrawError{kLayoutTitle, kNoStretchText};
+        return res;
+    }
+    res.figure = drawSheetSet(doc, opt, set);
+    if ((res.error = checkDrawable(res.figure))) return res;
+    res.text = writeScript(res.figure);
+    return res;
+}
+
+std::optional<std::string> layoutFitWarning(const Drawing& doc, const DrawOptions& opt) {
+    const Stations p(doc, opt.upstreamToDownstream);
+    const int n = p.count();
+    if (checkDrawingFormat(doc) || opt.startNo < 1 || opt.startNo >= opt.endNo || opt.endNo > n)
+        return std::nullopt;
+    // The stretch in drawing order: downstream first it starts at the end number.
+    const int first = opt.upstreamToDownstream ? opt.startNo : n + 1 - opt.endNo;
+    const int last = opt.upstreamToDownstream ? opt.endNo : n + 1 - opt.startNo;
+    if (inside(drawTrial(doc, opt, first, last, opt.datumLevel))) return std::nullopt;
+    const int stations = last - first + 1;
+    const int good = longestFit(doc, opt, p, first, n);
+    if (!fittingDatum(doc, opt, p, first, first + 1))
+        return "選んだ区間は用紙の枠に収まりません。最初のスパンだけでも枠からはみ出します。";
+    if (good >= last) {
+        const auto dl = fittingDatum(doc, opt, p, first, last);
+        return "選んだ区間は ＤＬ " + common::formatGeneral(opt.datumLevel) +
+               " m では用紙の枠に収まりません。ＤＬ " + common::formatGeneral(dl.value_or(0)) +
+               " m なら " + std::to_string(stations) + " 測点すべてが収まります。";
+    }
+    const int k = good - first + 1;
+    const int from = opt.upstreamToDownstream ? opt.startNo : opt.endNo - k + 1;
+    const int to = opt.upstreamToDownstream ? opt.startNo + k - 1 : opt.endNo;
+    return "選んだ区間の " + std::to_string(stations) +
+           " 測点は用紙の枠に収まりません。枠に収まるのは " + std::to_string(k) +
+           " 測点（起点番号 " + std::to_string(from) + "～終点番号 " + std::to_string(to) +
+           "）までです。";
 }
 
 }  // namespace zumenko

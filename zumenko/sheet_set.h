@@ -2,6 +2,7 @@
 // fit one sheet, drawn side by side in one script.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,5 +66,17 @@ Figure drawSetSheet(const Drawing& doc, const DrawOptions& opt, const SheetSet& 
 
 // The station numbers of the window (upstream first, from 1) of a drawing-order row.
 int stationNumber(const SheetSet& set, const DrawOptions& opt, int row);
+
+inline constexpr const char* kLayoutTitle = "作図レイアウト";
+inline constexpr const char* kNoStretchText = "作図データに区間がありません。";
+
+// The script of the whole set ("全シート作図"): the drawing format checked, the set planned
+// and drawn, refused when the line has no span or a value cannot be drawn.
+ScriptResult drawSheetSetScript(const Drawing& doc, const DrawOptions& opt);
+
+// What "レイアウト" says when the chosen stretch (opt's station numbers and datum level, in
+// its direction) does not fit inside its sheet's frame: how many stations from the
+// stretch's left end would, or the datum level at which all would. nullopt when it fits.
+std::optional<std::string> layoutFitWarning(const Drawing& doc, const DrawOptions& opt);
 
 }  // namespace zumenko

@@ -19,6 +19,7 @@
 #include "support/fits.h"
 #include "support/golden.h"
 #include "zumenko/intake.h"
+#include "zumenko/sheet_set.h"
 #include "zumenko/shell/spin_field.h"
 #include "zumenko/shell/window.h"
 
@@ -91,6 +92,7 @@ TEST_F(DrawingWindowTest, OpensAboveAllWithEveryControlAtItsStartValue) {
     EXPECT_EQ(find<QPushButton>("Command2")->text(), q("全線自動作図（作図レイアウト無効）"));
     EXPECT_EQ(find<QPushButton>("Command3")->text(), q("作図終了"));
     EXPECT_EQ(find<QPushButton>("Command4")->text(), q("レイアウト"));
+    EXPECT_EQ(find<QPushButton>("Command6")->text(), q("全シート作図"));
     EXPECT_EQ(find<QGroupBox>("Frame1")->title(), q("作図レイアウト"));
     EXPECT_EQ(find<QGroupBox>("Frame2")->title(), q("作図方向"));
     EXPECT_EQ(find<QLabel>("Label1")->text(), q("起点番号"));
@@ -252,6 +254,60 @@ TEST_F(DrawingWindowTest, AScriptThatCannotBeWrittenIsReportedAndTheWindowStays)
     click("Command2");
     EXPECT_EQ(ends, std::vector<bool>{true});
     EXPECT_FALSE(ui.clipboard.empty());
+}
+
+TEST_F(DrawingWindowTest, AllSheetsButtonDeliversTheSetAndEnds) {
+    type("Text1", "abc");  // the layout fields are not looked at
+    tick(find<QRadioButton>("Option1"));
+    tick(find<QCheckBox>("Check1"));
+    click("Command6");
+    EXPECT_EQ(ui.onlyMessage().title, "作図手順");
+    zumenko::DrawOptions opt;
+    opt.upstreamToDownstream = false;
+    opt.pipeWall = true;
+    auto set = zumenko::drawSheetSetScript(window->drawing(), opt);
+    ASSERT_FALSE(set.error);
+    auto bytes = jtemp();
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(*bytes, *common::utf8ToCp932(set.text));
+    EXPECT_EQ(ui.clipboard, common::cp932ToUtf8(*bytes));
+    EXPECT_EQ(ends, std::vector<bool>{true});
+}
+
+// Beside each station number, the split label of that station row, or nothing.
+TEST_F(DrawingWindowTest, SplitLabelsStandBesideTheStationNumbers) {
+    auto* startLabel = find<QLabel>("Label7");
+    auto* endLabel = find<QLabel>("Label8");
+    EXPECT_EQ(startLabel->text(), q("1"));
+    type("Text1", "2");
+    type("Text2", "9");
+    EXPECT_EQ(startLabel->text(), q("1-1"));
+    EXPECT_EQ(endLabel->text(), q(""));  // no station 9
+    click("Command4");                   // clamps the end to station 4
+    EXPECT_EQ(endLabel->text(), q("3"));
+    type("Text1", "x");
+    EXPECT_EQ(startLabel->text(), q(""));
+}
+
+// On a sheet 240 mm wide the four stations (0 to 80 m) do not fit: the layout is still
+// filled in, and a message says how many stations would.
+TEST_F(DrawingWindowTest, LayoutWarnsWhenTheStretchRunsPastTheSheet) {
+    zumenko::Drawing narrow = window->drawing();
+    narrow.format.setText(common::FormatItem::SheetWidthMm, "240");
+    window->setDrawing(narrow);
+    type("Text1", "1");
+    type("Text2", "4");
+    click("Command4");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].icon, common::Icon::Exclamation);
+    EXPECT_EQ(ui.messages[0].title, "作図レイアウト");
+    EXPECT_NE(ui.messages[0].text.find("枠に収まるのは"), std::string::npos) << ui.messages[0].text;
+    EXPECT_EQ(find<QLineEdit>("Text3")->text(), q("80"));
+    // A stretch that fits says nothing.
+    ui.messages.clear();
+    type("Text2", "2");
+    click("Command4");
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(DrawingWindowTest, EndButtonClosesWithoutAScript) {

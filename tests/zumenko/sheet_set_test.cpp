@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "calculated_lines.h"
 #include "common/numtext.h"
@@ -260,5 +261,40 @@ TEST(SheetSet, ASpanLongerThanTheSheetTakesASheetAndIsReported) {
     for (const auto& s : set.sheets) {
         EXPECT_EQ(s.last, s.first + 1);
         EXPECT_FALSE(s.fits);
+    }
+}
+
+// "レイアウト" on a sheet 240 mm wide, where three of the sample's four stations fit (0 to
+// 30 m upstream first, 0 to 35 m downstream first): how many would, counted from the
+// stretch's left end, in the window's station numbers.
+TEST(SheetSet, LayoutWarningSaysHowManyStationsFit) {
+    Drawing doc = sampleDrawing();
+    doc.format.setText(Item::SheetWidthMm, "240");
+    struct Case {
+        bool forward;
+        int start, end;
+        double dl;
+        std::optional<std::string> warning;
+    } cases[] = {
+        {true, 1, 4, 5,
+         "選んだ区間の 4 測点は用紙の枠に収まりません。枠に収まるのは 3 測点（起点番号 1～終点番号 "
+         "3）までです。"},
+        {false, 1, 4, 5,
+         "選んだ区間の 4 測点は用紙の枠に収まりません。枠に収まるのは 3 測点（起点番号 2～終点番号 "
+         "4）までです。"},
+        {true, 1, 3, 5, std::nullopt},
+        {false, 2, 4, 5, std::nullopt},
+        {true, 1, 3, -100,
+         "選んだ区間は ＤＬ -100 m では用紙の枠に収まりません。ＤＬ 5 m なら 3 "
+         "測点すべてが収まります。"},
+    };
+    for (const auto& c : cases) {
+        DrawOptions opt;
+        opt.upstreamToDownstream = c.forward;
+        opt.startNo = c.start;
+        opt.endNo = c.end;
+        opt.datumLevel = c.dl;
+        EXPECT_EQ(layoutFitWarning(doc, opt), c.warning)
+            << c.forward << " " << c.start << "-" << c.end;
     }
 }

@@ -8,7 +8,10 @@ namespace zumenko {
 
 bool drawAndDeliver(const Drawing& doc, const DrawOptions& opt, common::Ui& ui,
                     const std::filesystem::path& scriptPath) {
-    ScriptResult script = drawScript(doc, opt);
+    return deliver(drawScript(doc, opt), ui, scriptPath);
+}
+
+bool deliver(const ScriptResult& script, common::Ui& ui, const std::filesystem::path& scriptPath) {
     if (script.error) {
         ui.message(common::Icon::Critical, script.error->title, script.error->text);
         return false;

@@ -24,4 +24,8 @@ inline constexpr const char* kDeliveredText =
 bool drawAndDeliver(const Drawing& doc, const DrawOptions& opt, common::Ui& ui,
                     const std::filesystem::path& scriptPath);
 
+// The same steps for a script drawn already (the sheet set's): its refusal reported, or
+// the script written, put on the clipboard and announced.
+bool deliver(const ScriptResult& script, common::Ui& ui, const std::filesystem::path& scriptPath);
+
 }  // namespace zumenko

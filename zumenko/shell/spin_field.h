@@ -12,6 +12,8 @@ public:
 
     QString text() const;
     void setText(const QString& text);
+    // The text field, for its textChanged signal.
+    QLineEdit* field() const { return lineEdit(); }
 
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;

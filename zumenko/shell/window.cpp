@@ -20,6 +20,7 @@
 #include "zumenko/intake.h"
 #include "zumenko/layout.h"
 #include "zumenko/preview/preview_window.h"
+#include "zumenko/sheet_set.h"
 #include "zumenko/shell/delivery.h"
 #include "zumenko/shell/spin_field.h"
 
@@ -27,7 +28,6 @@ namespace zumenko {
 namespace {
 
 // The layout fields hold what the user typed; a field that is no number is reported.
-constexpr const char* kLayoutTitle = "作図レイアウト";
 constexpr const char* kStationNumberText =
     "起点番号と終点番号には測点の番号を数字で入力してください。";
 constexpr const char* kDatumLevelText = "ＤＬ(m)には基準高を数字で入力してください。";
@@ -60,9 +60,10 @@ void DrawingWindow::buildControls() {
         named(new QPushButton(gui::qs("作図開始　（作図レイアウト指示）"), central), "Command1");
     automatic_ =
         named(new QPushButton(gui::qs("全線自動作図（作図レイアウト無効）"), central), "Command2");
+    allSheets_ = named(new QPushButton(gui::qs("全シート作図"), central), "Command6");
     end_ = named(new QPushButton(gui::qs("作図終了"), central), "Command3");
     preview_ = named(new QPushButton(gui::qs("プレビュー"), central), "Command5");
-    for (auto* b : {start_, automatic_, preview_}) {
+    for (auto* b : {start_, automatic_, allSheets_, preview_}) {
         b->setMinimumHeight(34);
         top->addWidget(b);
     }
@@ -76,10 +77,15 @@ void DrawingWindow::buildControls() {
     startNo_->setText(QStringLiteral("1"));
     endNo_->setText(QStringLiteral("1"));
     datum_->setText(QStringLiteral("0"));
+    // The split label of each station number (such as 3-1) beside its field.
+    startLabel_ = named(new QLabel(layoutFrame), "Label7");
+    endLabel_ = named(new QLabel(layoutFrame), "Label8");
     grid->addWidget(named(new QLabel(gui::qs("起点番号"), layoutFrame), "Label1"), 0, 0);
     grid->addWidget(startNo_, 0, 1);
+    grid->addWidget(startLabel_, 0, 2);
     grid->addWidget(named(new QLabel(gui::qs("終点番号"), layoutFrame), "Label2"), 0, 3);
     grid->addWidget(endNo_, 0, 4);
+    grid->addWidget(endLabel_, 0, 5);
     grid->addWidget(named(new QLabel(gui::qs("延長"), layoutFrame), "Label3"), 1, 0);
     grid->addWidget(length_, 1, 1);
     grid->addWidget(named(new QLabel(gui::qs("ＤＬ(m)"), layoutFrame), "Label4"), 1, 3);
@@ -132,6 +138,9 @@ void DrawingWindow::buildControls() {
     connect(end_, &QPushButton::clicked, this, [this] { endCommand(); });
     connect(preview_, &QPushButton::clicked, this, [this] { previewCommand(); });
     connect(layout_, &QPushButton::clicked, this, [this] { layoutCommand(); });
+    connect(allSheets_, &QPushButton::clicked, this, [this] { allSheetsCommand(); });
+    for (SpinField* f : {startNo_, endNo_})
+        connect(f->field(), &QLineEdit::textChanged, this, [this] { showSplitLabels(); });
     setFixedWidth(sizeHint().width() < 440 ? 440 : sizeHint().width());
 }
 
@@ -142,10 +151,22 @@ bool DrawingWindow::intake(const std::filesystem::path& handoff) {
         return false;
     }
     doc_ = std::move(doc);
+    showSplitLabels();
     return true;
 }
 
-void DrawingWindow::setDrawing(Drawing doc) { doc_ = std::move(doc); }
+void DrawingWindow::setDrawing(Drawing doc) {
+    doc_ = std::move(doc);
+    showSplitLabels();
+}
+
+void DrawingWindow::showSplitLabels() {
+    const int n = stationCount(doc_);
+    for (auto [field, label] : {std::pair{startNo_, startLabel_}, std::pair{endNo_, endLabel_}}) {
+        auto r = parseStationNumber(gui::ss(field->text()));
+        label->setText(r && *r >= 1 && *r <= n ? gui::qs(doc_.fgrid7.text(*r, 1)) : QString());
+    }
+}
 
 std::optional<DrawOptions> DrawingWindow::options(bool automatic) {
     DrawOptions opt;
@@ -181,13 +202,17 @@ void DrawingWindow::layoutCommand() {
     }
     LayoutResult r = layoutButton(doc_, *s, *e);
     if (!r.ok) {
-        ui_.message(common::Icon::Critical, kLayoutTitle, "作図データに区間がありません。");
+        ui_.message(common::Icon::Critical, kLayoutTitle, kNoStretchText);
         return;
     }
     startNo_->setText(QString::number(r.startNo));
     endNo_->setText(QString::number(r.endNo));
     length_->setText(gui::qs(r.lengthText));
     datum_->setText(gui::qs(r.datumText));
+    // A stretch that runs past the sheet's frame is drawn as asked, but the user hears of it.
+    if (auto opt = options(/*automatic=*/false))
+        if (auto warning = layoutFitWarning(doc_, *opt))
+            ui_.message(common::Icon::Exclamation, kLayoutTitle, *warning);
 }
 
 void DrawingWindow::startCommand(bool automatic) {
@@ -196,6 +221,14 @@ void DrawingWindow::startCommand(bool automatic) {
     auto opt = options(automatic);
     if (!opt) return;
     if (!drawAndDeliver(doc_, *opt, ui_, scriptPath)) return;
+    delivered_ = true;
+    close();
+}
+
+void DrawingWindow::allSheetsCommand() {
+    auto opt = options(/*automatic=*/true);
+    if (!opt) return;
+    if (!deliver(drawSheetSetScript(doc_, *opt), ui_, scriptPath)) return;
     delivered_ = true;
     close();
 }

@@ -13,6 +13,7 @@
 #include "zumenko/script.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -45,6 +46,8 @@ public:
     // The commands behind the buttons.
     void layoutCommand();
     void startCommand(bool automatic);
+    // "全シート作図": the whole line as a set of sheets, delivered as the drawing buttons do.
+    void allSheetsCommand();
     void endCommand();
     // Shows the picture of the script the start button would deliver; the window stays.
     void previewCommand();
@@ -57,6 +60,8 @@ protected:
 
 private:
     void buildControls();
+    // The split labels of the stations in the start and end fields, beside them.
+    void showSplitLabels();
 
     std::unique_ptr<common::Ui> ownUi_;
     common::Ui& ui_;
@@ -66,11 +71,14 @@ private:
 
     QPushButton* start_ = nullptr;
     QPushButton* automatic_ = nullptr;
+    QPushButton* allSheets_ = nullptr;
     QPushButton* preview_ = nullptr;
     QPushButton* end_ = nullptr;
     QPushButton* layout_ = nullptr;
     SpinField* startNo_ = nullptr;
     SpinField* endNo_ = nullptr;
+    QLabel* startLabel_ = nullptr;
+    QLabel* endLabel_ = nullptr;
     QLineEdit* length_ = nullptr;
     SpinField* datum_ = nullptr;
     QRadioButton* downstreamFirst_ = nullptr;
