@@ -137,8 +137,17 @@ bool CellEditor::gridKey(QEvent* event) {
     if (event->type() == QEvent::InputMethod) {
         auto* ime = static_cast<QInputMethodEvent*>(event);
         if (ime->commitString().isEmpty() && ime->preeditString().isEmpty()) return false;
-        if (!params_.keyOpen.contains(grid_->table().currentCol())) return true;
-        editStart(common::kCodeSpace);
+        int col = grid_->table().currentCol();
+        // Text composed with the input method is typing: where a typed character would
+        // replace the cell, the composition replaces it too (kept, it would end up in
+        // front of the old text: "１３" over 12.500 would commit 1312.5). Elsewhere the
+        // input-method key opens the cell for editing as Space does.
+        if (params_.typing.contains(col))
+            editStart(common::kCodeBackspace);
+        else if (params_.keyOpen.contains(col))
+            editStart(common::kCodeSpace);
+        else
+            return true;
         if (open_) QCoreApplication::sendEvent(editor_, event);
         return true;
     }

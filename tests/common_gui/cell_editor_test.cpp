@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -91,6 +92,29 @@ TEST_F(CellEditorTest, SpaceAndF2KeepTheTextWithTheCaretAtStartOrEnd) {
     EXPECT_EQ(box()->cursorPosition(), 6);
     QTest::keyClick(box(), Qt::Key_Escape);
     EXPECT_FALSE(box()->isVisible());
+    EXPECT_TRUE(commits.empty());
+}
+
+// Text composed with the input method replaces the cell as typed characters do; left in
+// front of the old text, "１３" over 12.500 would commit 1312.5.
+TEST_F(CellEditorTest, InputMethodTextReplacesTheCell) {
+    struct Case {
+        QString preedit, commit, expected;
+    };
+    const Case cases[] = {
+        {QString(), QStringLiteral("１３"), QStringLiteral("１３")},
+        {QStringLiteral("ろ"), QString(), QString()},  // still composing: nothing yet
+    };
+    for (const auto& c : cases) {
+        at(1, 1);
+        table.setText(1, 1, "12.500");
+        QInputMethodEvent ime(c.preedit, {});
+        if (!c.commit.isEmpty()) ime.setCommitString(c.commit);
+        QCoreApplication::sendEvent(grid, &ime);
+        ASSERT_TRUE(box()->isVisible()) << c.commit.toStdString();
+        EXPECT_EQ(box()->text(), c.expected);
+        QTest::keyClick(box(), Qt::Key_Escape);
+    }
     EXPECT_TRUE(commits.empty());
 }
 
