@@ -23,39 +23,44 @@ bool inData(const common::Table& t, int row, int col) {
 void commitRoute(Document& doc, common::Ui& ui, int row, int col, const std::string& text) {
     auto& routes = doc.fgrid1;
     if (!inData(routes, row, col)) return;
-    const std::string t =
-        col == 3 && (text.empty() || common::val(text) < 1) ? std::string("1") : text;
+    const std::string t = col == RouteCol::SplitCount && (text.empty() || common::val(text) < 1)
+                              ? std::string("1")
+                              : text;
     switch (col) {
-        case 1:
-            routes.setText(row, 1, t);
+        case RouteCol::Route:
+            routes.setText(row, RouteCol::Route, t);
             if (doc.reservedSplitRow) {
                 int reserved = *doc.reservedSplitRow;
-                if (doc.fgrid2.text(reserved, 1).empty()) doc.fgrid2.setText(reserved, 1, t);
+                if (doc.fgrid2.text(reserved, SplitCol::Label).empty())
+                    doc.fgrid2.setText(reserved, SplitCol::Label, t);
                 doc.reservedSplitRow.reset();
             }
             break;
-        case 2:
-        case 4:
+        case RouteCol::Length:
+        case RouteCol::Ground:
             routes.setText(row, col, common::mask3(t));
             break;
-        case 3: {
-            const int oldCount = wholeNumber(routes.text(row, 3));
+        case RouteCol::SplitCount: {
+            const int oldCount = wholeNumber(routes.text(row, RouteCol::SplitCount));
             const int diff = oldCount - wholeNumber(t);
             // The adjustment works on the edited row's route: the current row may already
             // have moved on when a click elsewhere ended the edit.
-            if (oldCount != 0 && !adjustSplitRows(doc, ui, routes.text(row, 1), oldCount, diff))
+            if (oldCount != 0 &&
+                !adjustSplitRows(doc, ui, routes.text(row, RouteCol::Route), oldCount, diff))
                 return;
-            routes.setText(row, 3, t);
+            routes.setText(row, RouteCol::SplitCount, t);
             break;
         }
     }
-    if (routes.text(row, 3).empty() && !routes.text(row, 1).empty()) routes.setText(row, 3, "1");
+    if (routes.text(row, RouteCol::SplitCount).empty() &&
+        !routes.text(row, RouteCol::Route).empty())
+        routes.setText(row, RouteCol::SplitCount, "1");
 }
 
 void commitChangePoint(Document& doc, int row, int col, const std::string& text) {
     auto& points = doc.fgrid4;
     if (!inData(points, row, col)) return;
-    points.setText(row, col, col == 1 ? text : common::mask3(text));
+    points.setText(row, col, col == ChangePointCol::Route ? text : common::mask3(text));
 }
 
 void commitManhole(Document& doc, int row, int col, const std::string& text) {
@@ -72,35 +77,38 @@ void commitSplit(Document& doc, int row, int col, const std::string& text) {
     if (!inData(split, row, col)) return;
     using common::CellColor;
     switch (col) {
-        case 2:
-        case 5:
+        case SplitCol::Length:
+        case SplitCol::Gradient:
             split.setText(row, col, common::mask3(text));
             break;
-        case 3: {
-            split.setText(row, 3, common::mask3(text));
-            split.setColor(row, 3, CellColor::Purple);
+        case SplitCol::Ground: {
+            split.setText(row, SplitCol::Ground, common::mask3(text));
+            split.setColor(row, SplitCol::Ground, CellColor::Purple);
             doc.setGroundMark(row, 10);
-            const std::string& label = split.text(row, 1);
+            const std::string& label = split.text(row, SplitCol::Label);
             const auto& routes = doc.fgrid1;
-            for (int r = 1; !label.empty() && r <= routes.dataRows() && !routes.text(r, 1).empty();
+            for (int r = 1; !label.empty() && r <= routes.dataRows() &&
+                            !routes.text(r, RouteCol::Route).empty();
                  ++r) {
-                if (routes.text(r, 1) != label) continue;
-                split.setText(row, 3, common::mask3(routes.text(r, 4)));
+                if (routes.text(r, RouteCol::Route) != label) continue;
+                split.setText(row, SplitCol::Ground,
+                              common::mask3(routes.text(r, RouteCol::Ground)));
                 doc.setGroundMark(row, 0);
-                split.setColor(row, 3, CellColor::Black);
+                split.setColor(row, SplitCol::Ground, CellColor::Black);
                 break;
             }
             break;
         }
-        case 6:
-        case 7: {
-            const int other = col == 6 ? 7 : 6;
+        case SplitCol::StartInvert:
+        case SplitCol::EndInvert: {
+            const bool start = col == SplitCol::StartInvert;
+            const int other = start ? SplitCol::EndInvert : SplitCol::StartInvert;
             split.setText(row, col, common::mask3(text));
             const bool blank = isBlank(text);
             split.setColor(row, col, blank ? CellColor::Black : CellColor::Purple);
             split.setColor(row, other, CellColor::Black);
             const std::string fixed = blank ? "0" : "10";
-            if (col == 6) {
+            if (start) {
                 doc.setStartMark(row, fixed);
                 doc.setEndMark(row, "0");
             } else {
@@ -109,9 +117,9 @@ void commitSplit(Document& doc, int row, int col, const std::string& text) {
             }
             break;
         }
-        case kColGroundMark:
-        case kColStartMark:
-        case kColEndMark:
+        case SplitCol::GroundMark:
+        case SplitCol::StartMark:
+        case SplitCol::EndMark:
             // The marks follow from the fixed values; a text typed over them would leave a
             // mark that no cell colour shows.
             break;
@@ -122,11 +130,12 @@ void commitSplit(Document& doc, int row, int col, const std::string& text) {
 }
 
 void releaseFixed(Document& doc, int row, int col) {
-    if (col < 3 || col > 7 || !inData(doc.fgrid2, row, col)) return;
+    if (col < SplitCol::Ground || col > SplitCol::EndInvert || !inData(doc.fgrid2, row, col))
+        return;
     doc.fgrid2.setColor(row, col, common::CellColor::Black);
-    if (col == 3) doc.setGroundMark(row, 0);
-    if (col == 6) doc.setStartMark(row, "0");
-    if (col == 7) doc.setEndMark(row, "0");
+    if (col == SplitCol::Ground) doc.setGroundMark(row, 0);
+    if (col == SplitCol::StartInvert) doc.setStartMark(row, "0");
+    if (col == SplitCol::EndInvert) doc.setEndMark(row, "0");
 }
 
 }  // namespace kandoru

@@ -9,33 +9,35 @@ Document::Document() {
     allMidasi(*this);
     pipeCodeListMidasi(*this);
     for (int r = 1; r <= fgrid2.dataRows(); ++r) {
-        fgrid2.setText(r, kColGroundMark, "0");
-        fgrid2.setText(r, kColStartMark, "0");
-        fgrid2.setText(r, kColEndMark, "0");
+        fgrid2.setText(r, SplitCol::GroundMark, "0");
+        fgrid2.setText(r, SplitCol::StartMark, "0");
+        fgrid2.setText(r, SplitCol::EndMark, "0");
     }
 }
 
 int Document::groundMark(int r) const {
-    return static_cast<int>(common::val(fgrid2.text(r, kColGroundMark)));
+    return static_cast<int>(common::val(fgrid2.text(r, SplitCol::GroundMark)));
 }
 
 void Document::setGroundMark(int r, int mark) {
-    fgrid2.setText(r, kColGroundMark, std::to_string(mark));
+    fgrid2.setText(r, SplitCol::GroundMark, std::to_string(mark));
 }
 
-const std::string& Document::startMark(int r) const { return fgrid2.text(r, kColStartMark); }
+const std::string& Document::startMark(int r) const { return fgrid2.text(r, SplitCol::StartMark); }
 
 void Document::setStartMark(int r, const std::string& mark) {
-    fgrid2.setText(r, kColStartMark, mark);
+    fgrid2.setText(r, SplitCol::StartMark, mark);
 }
 
-const std::string& Document::endMark(int r) const { return fgrid2.text(r, kColEndMark); }
+const std::string& Document::endMark(int r) const { return fgrid2.text(r, SplitCol::EndMark); }
 
-void Document::setEndMark(int r, const std::string& mark) { fgrid2.setText(r, kColEndMark, mark); }
+void Document::setEndMark(int r, const std::string& mark) {
+    fgrid2.setText(r, SplitCol::EndMark, mark);
+}
 
 void Document::resyncMarks() {
     for (int r = 1; r <= fgrid2.dataRows(); ++r)
-        for (int c : {kColGroundMark, kColStartMark, kColEndMark})
+        for (int c : {SplitCol::GroundMark, SplitCol::StartMark, SplitCol::EndMark})
             if (fgrid2.text(r, c).empty()) fgrid2.setText(r, c, "0");
 }
 
@@ -108,8 +110,9 @@ void tabSwitchRules(Document& doc) {
     auto& routes = doc.fgrid1;
     const auto& s = doc.settings;
     if (s.outletRoute != doc.rememberedOutletRoute) {
-        for (int r = 1; r <= routes.dataRows() && !routes.text(r, 1).empty(); ++r)
-            if (routes.text(r, 1) == doc.rememberedOutletRoute) routes.setText(r, 1, s.outletRoute);
+        for (int r = 1; r <= routes.dataRows() && !routes.text(r, RouteCol::Route).empty(); ++r)
+            if (routes.text(r, RouteCol::Route) == doc.rememberedOutletRoute)
+                routes.setText(r, RouteCol::Route, s.outletRoute);
     }
     // A blank field is not a level: it rewrites nothing and the last real level stays
     // remembered, so the next value reaches the rows that carried it. Rows are renamed only
@@ -120,8 +123,8 @@ void tabSwitchRules(Document& doc) {
         !doc.rememberedOutletGround.empty()) {
         std::string old = common::mask3(doc.rememberedOutletGround);
         std::string now = common::mask3(s.outletGround);
-        for (int r = 1; r <= routes.dataRows() && !routes.text(r, 4).empty(); ++r)
-            if (routes.text(r, 4) == old) routes.setText(r, 4, now);
+        for (int r = 1; r <= routes.dataRows() && !routes.text(r, RouteCol::Ground).empty(); ++r)
+            if (routes.text(r, RouteCol::Ground) == old) routes.setText(r, RouteCol::Ground, now);
     }
     doc.rememberedOutletRoute = s.outletRoute;
     if (!groundBlank) doc.rememberedOutletGround = s.outletGround;

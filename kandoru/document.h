@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/format/format_data.h"
+#include "common/profile_tables.h"
 #include "common/table.h"
 #include "common/ui.h"
 
@@ -26,10 +27,39 @@ enum Digit : int {
     kDigitExcavation = 5,
 };
 
-// Split-table columns holding the fixed marks.
-inline constexpr int kColGroundMark = 10;
-inline constexpr int kColStartMark = 11;
-inline constexpr int kColEndMark = 12;
+using common::BoxCol;
+using common::ChangePointCol;
+using common::CircularCol;
+using common::GroundPointCol;
+using common::ManholeCol;
+using common::ManholeTypeCol;
+using common::ProfilePointCol;
+using common::RouteCol;
+using common::SplitCol;
+using common::SplitPointCol;
+
+// FGrid6, the change-point working table: the split rows and the change points in
+// distance order, each split's columns moved two to the right of a distance column.
+struct WorkCol {
+    enum : int {
+        Label = 1,          // "路線番号"
+        Length = 2,         // "分割長m", to the next row
+        Distance = 3,       // "追加距離m"
+        Ground = 4,         // "地盤高m"
+        PipeCode = 5,       // "管記号"
+        Gradient = 6,       // "勾配 ‰"
+        StartInvert = 7,    // "起点管底高"; a change point's invert
+        EndInvert = 8,      // "終点管底高"
+        StartCover = 9,     // "起点土被"
+        EndCover = 10,      // "終点土被"
+        PlannedCover = 11,  // "計画土被", the cover a change point requires
+        // The split's fixed marks, without heading.
+        GroundMark = 12,
+        StartMark = 13,
+        EndMark = 14,
+        Count = 14,
+    };
+};
 
 // The pipe code list (MSFlexGrid1) holds its codes in column 0, where other tables have
 // their labels.
@@ -62,15 +92,17 @@ class Document {
 public:
     Document();  // the start-up values
 
-    common::Table fgrid1{200, 4};     // route table
-    common::Table fgrid2{1000, 12};   // split table; columns 10-12 are the fixed marks
-    common::Table fgrid3{1000, 8};    // manhole table
-    common::Table fgrid4{200, 4};     // change-point table
-    common::Table fgrid5{1000, 3};    // merged ground points
-    common::Table fgrid6{1000, 14};   // change-point working table
-    common::Table fgrid7{1000, 4};    // split points
-    common::Table fgrid8{1000, 7};    // route starts and change points
-    common::Table pipeCodes{100, 0};  // MSFlexGrid1: the codes stand in column 0
+    // The tables; their columns are named in common/profile_tables.h and WorkCol above.
+    static constexpr int kLongRows = common::kProfileTableRows;
+    common::Table fgrid1{common::kRouteRows, RouteCol::Count};        // route table
+    common::Table fgrid2{kLongRows, SplitCol::Count};                 // split table
+    common::Table fgrid3{kLongRows, ManholeCol::Count};               // manhole table
+    common::Table fgrid4{common::kRouteRows, ChangePointCol::Count};  // change-point table
+    common::Table fgrid5{kLongRows, GroundPointCol::Count};           // merged ground points
+    common::Table fgrid6{kLongRows, WorkCol::Count};                  // change-point work table
+    common::Table fgrid7{kLongRows, SplitPointCol::Count};            // split points
+    common::Table fgrid8{kLongRows, ProfilePointCol::Count};  // route starts and change points
+    common::Table pipeCodes{common::kFormatTableRows, /*dataCols=*/0};  // MSFlexGrid1
 
     Settings settings;
     // The format file's contents as read (empty items held as "0").

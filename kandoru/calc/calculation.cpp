@@ -32,7 +32,7 @@ bool calculationGate(Document& doc, common::Ui& ui) {
 
 void runCalculation(Document& doc, common::Ui& ui) {
     if (!calculationGate(doc, ui)) return;
-    if (doc.fgrid2.text(1, 1) == doc.settings.outletRoute) return;
+    if (doc.fgrid2.text(1, SplitCol::Label) == doc.settings.outletRoute) return;
     // The main pass runs even when the split calculation stopped with a message, but not
     // on values too large for the tables.
     if (splitCalculation(doc, ui, SplitButton::Ground) == SplitOutcome::NonFinite) return;

@@ -151,7 +151,7 @@ std::vector<size_t> writeSortedRows(common::Table& t, std::vector<common::Table:
 }
 
 float ChangePointStarts::start(int c) const {
-    auto it = starts_.find(cps_.text(c, 1));
+    auto it = starts_.find(cps_.text(c, ChangePointCol::Route));
     return it == starts_.end() ? 0.0f : it->second.value_or(0.0f);
 }
 

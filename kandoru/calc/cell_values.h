@@ -82,8 +82,8 @@ public:
     template <class Label, class Distance>
     ChangePointStarts(const Document& doc, size_t count, Label label, Distance distance)
         : cps_(doc.fgrid4) {
-        for (int c = 1; c < cps_.rows() && !cps_.text(c, 1).empty(); ++c)
-            starts_.emplace(cps_.text(c, 1), std::nullopt);
+        for (int c = 1; c < cps_.rows() && !cps_.text(c, ChangePointCol::Route).empty(); ++c)
+            starts_.emplace(cps_.text(c, ChangePointCol::Route), std::nullopt);
         const std::string& outlet = doc.settings.outletRoute;
         for (size_t i = 0; i < count; ++i) {
             const std::string& l = label(i);

@@ -23,7 +23,19 @@ namespace {
 constexpr int kMaxRows = 1000;
 
 // Split-table column c goes to FGrid6 column kToWork[c].
-constexpr int kToWork[13] = {0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 12, 13, 14};
+constexpr int kToWork[SplitCol::Count + 1] = {0,
+                                              WorkCol::Label,
+                                              WorkCol::Length,
+                                              WorkCol::Ground,
+                                              WorkCol::PipeCode,
+                                              WorkCol::Gradient,
+                                              WorkCol::StartInvert,
+                                              WorkCol::EndInvert,
+                                              WorkCol::StartCover,
+                                              WorkCol::EndCover,
+                                              WorkCol::GroundMark,
+                                              WorkCol::StartMark,
+                                              WorkCol::EndMark};
 
 bool isFixed(const std::string& mark) { return common::val(mark) == 10; }
 
@@ -41,7 +53,7 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
     std::vector<std::string> distanceText(total);
     std::vector<float> distance(total);
     auto setDistance = [&](size_t i, int row, float d) {
-        distanceText[i] = valueText(doc, w, row, 3, d);
+        distanceText[i] = valueText(doc, w, row, WorkCol::Distance, d);
         distance[i] = common::valFloat(distanceText[i]);
     };
     for (int r = 1; r <= splitRows; ++r) {
@@ -49,16 +61,20 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
         if (r == 1)
             setDistance(i, r, 0.0f);
         else
-            setDistance(i, r, distance[i - 1] + cellFloat(doc, sp, r - 1, 2));  // float
+            setDistance(i, r,
+                        distance[i - 1] + cellFloat(doc, sp, r - 1, SplitCol::Length));  // float
     }
     // Each change point at its route's start plus its distance.
     const ChangePointStarts starts(
         doc, static_cast<size_t>(splitRows),
-        [&](size_t i) -> const std::string& { return sp.text(static_cast<int>(i) + 1, 1); },
+        [&](size_t i) -> const std::string& {
+            return sp.text(static_cast<int>(i) + 1, SplitCol::Label);
+        },
         [&](size_t i) { return distance[i]; });
     for (int c = 1; c <= changePoints; ++c) {
         const int k = splitRows + c;
-        const float d = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
+        const float d =
+            cellFloat(doc, cps, c, ChangePointCol::Distance) + starts.start(c);  // float
         setDistance(static_cast<size_t>(k - 1), k, d);
     }
 
@@ -74,28 +90,31 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
             const int r = static_cast<int>(i) + 1;
             workRow[static_cast<size_t>(r)] = k;
             const auto& cells = sp.row(r);
-            for (size_t c = 1; c <= 12; ++c)  // the cells are empty from the heading routine
+            for (size_t c = 1; c <= SplitCol::Count;
+                 ++c)  // the cells are empty from the heading routine
                 if (!cells[c].empty()) w.setText(k, kToWork[c], cells[c]);
         } else {
             const int c = static_cast<int>(i) - splitRows + 1;
-            w.setText(k, 1, changePointLabel(cps.text(c, 1)));
-            w.setText(k, 4, mask3Text(cps.text(c, 3)));
-            w.setText(k, 11, mask3Text(cps.text(c, 4)));
+            w.setText(k, WorkCol::Label, changePointLabel(cps.text(c, ChangePointCol::Route)));
+            w.setText(k, WorkCol::Ground, mask3Text(cps.text(c, ChangePointCol::Ground)));
+            w.setText(k, WorkCol::PlannedCover, mask3Text(cps.text(c, ChangePointCol::Cover)));
         }
-        w.setText(k, 3, std::move(distanceText[i]));
+        w.setText(k, WorkCol::Distance, std::move(distanceText[i]));
     }
 
     // Lengths to the next row; the last row keeps its own.
     for (int k = 1; k < rows; ++k) {
         const float length = distance[order[static_cast<size_t>(k)]] -
                              distance[order[static_cast<size_t>(k - 1)]];  // float
-        putValue(doc, w, k, 2, length);
+        putValue(doc, w, k, WorkCol::Length, length);
     }
     // A change point lies on the pipe of the split above it.
     for (int k = 2; k <= rows; ++k) {
         if (order[static_cast<size_t>(k - 1)] < static_cast<size_t>(splitRows)) continue;
-        if (w.text(k, 5).empty()) w.setText(k, 5, w.text(k - 1, 5));
-        if (w.text(k, 6).empty()) w.setText(k, 6, w.text(k - 1, 6));
+        if (w.text(k, WorkCol::PipeCode).empty())
+            w.setText(k, WorkCol::PipeCode, w.text(k - 1, WorkCol::PipeCode));
+        if (w.text(k, WorkCol::Gradient).empty())
+            w.setText(k, WorkCol::Gradient, w.text(k - 1, WorkCol::Gradient));
     }
     return workRow;
 }
@@ -104,7 +123,8 @@ std::vector<int> buildWorkTable(Document& doc, int splitRows, int changePoints) 
 // label in one table with its k-th occurrence in the other.
 std::unordered_map<std::string_view, std::vector<int>> rowsByLabel(const common::Table& t) {
     std::unordered_map<std::string_view, std::vector<int>> rows;
-    for (int r = 1; r < t.rows() && !t.text(r, 1).empty(); ++r) rows[t.text(r, 1)].push_back(r);
+    for (int r = 1; r < t.rows() && !t.text(r, WorkCol::Label).empty(); ++r)
+        rows[t.text(r, WorkCol::Label)].push_back(r);
     return rows;
 }
 
@@ -123,29 +143,32 @@ void designOnWorkTable(Document& doc, const std::vector<int>& workRow, int split
         const int r = workRow[static_cast<size_t>(j)];
         const int n = workRow[static_cast<size_t>(j + 1)];
         if (r == 0 || n == 0) break;
-        if (w.text(r, 2).empty() || w.text(r, 5).empty() || w.text(r, 6).empty()) break;
+        if (w.text(r, WorkCol::Length).empty() || w.text(r, WorkCol::PipeCode).empty() ||
+            w.text(r, WorkCol::Gradient).empty())
+            break;
         previousHeight = sec.height;
-        sec = sections.lookup(w.text(r, 5), sec);
-        const float dr = distance ? *distance : cellFloat(doc, w, r, 3);
-        const float dn = cellFloat(doc, w, n, 3);
+        sec = sections.lookup(w.text(r, WorkCol::PipeCode), sec);
+        const float dr = distance ? *distance : cellFloat(doc, w, r, WorkCol::Distance);
+        const float dn = cellFloat(doc, w, n, WorkCol::Distance);
         distance = dn;
-        const float g = cellFloat(doc, w, r, 6);
-        const bool fixed = isFixed(w.text(r, 13)) || isFixed(w.text(r, 14));
-        const float gl0 = ground ? *ground : cellFloat(doc, w, r, 4);
-        const float gl1 = cellFloat(doc, w, n, 4);
+        const float g = cellFloat(doc, w, r, WorkCol::Gradient);
+        const bool fixed =
+            isFixed(w.text(r, WorkCol::StartMark)) || isFixed(w.text(r, WorkCol::EndMark));
+        const float gl0 = ground ? *ground : cellFloat(doc, w, r, WorkCol::Ground);
+        const float gl1 = cellFloat(doc, w, n, WorkCol::Ground);
         ground = gl1;
         const SplitCells cells{&w,
                                r,
-                               7,
-                               8,
+                               WorkCol::StartInvert,
+                               WorkCol::EndInvert,
                                j > 1 ? workRow[static_cast<size_t>(j - 1)] : 0,
-                               8,
+                               WorkCol::EndInvert,
                                gl0,
                                gl1,
                                dn - dr,  // float
                                g,
-                               isFixed(w.text(r, 13)),
-                               isFixed(w.text(r, 14))};
+                               isFixed(w.text(r, WorkCol::StartMark)),
+                               isFixed(w.text(r, WorkCol::EndMark))};
         const Inverts designed = designSplit(doc, s, cells, sec, previousHeight, /*first=*/j == 1);
         float start = designed.start, end = designed.end;
 
@@ -155,24 +178,27 @@ void designOnWorkTable(Document& doc, const std::vector<int>& workRow, int split
             return RoundToDigits(start - (dc - dr) * g / 1000, digits);  // float
         };
         for (int c = r + 1; c < n; ++c) {
-            const float dc = cellFloat(doc, w, c, 3);
-            const float invert = putValueBack(doc, w, c, 7, onPipe(dc));
+            const float dc = cellFloat(doc, w, c, WorkCol::Distance);
+            const float invert = putValueBack(doc, w, c, WorkCol::StartInvert, onPipe(dc));
             if (fixed) continue;  // a typed invert stands; its change points follow it
-            const float glc = cellFloat(doc, w, c, 4);
-            const float required = cellFloat(doc, w, c, 11);
+            const float glc = cellFloat(doc, w, c, WorkCol::Ground);
+            const float required = cellFloat(doc, w, c, WorkCol::PlannedCover);
             if (glc - invert - D - tT < required) {  // float
-                const float lowered =
-                    putValueBack(doc, w, c, 7, RoundToDigits(glc - required - D - tT, digits));
-                end = putValueBack(doc, w, r, 8,
+                const float lowered = putValueBack(doc, w, c, WorkCol::StartInvert,
+                                                   RoundToDigits(glc - required - D - tT, digits));
+                end = putValueBack(doc, w, r, WorkCol::EndInvert,
                                    RoundToDigits(lowered - (dn - dc) * g / 1000, digits));
-                start = putValueBack(doc, w, r, 7,
+                start = putValueBack(doc, w, r, WorkCol::StartInvert,
                                      RoundToDigits(lowered + (dc - dr) * g / 1000, digits));
             }
         }
-        for (int c = r + 1; c < n; ++c) putValue(doc, w, c, 7, onPipe(cellFloat(doc, w, c, 3)));
+        for (int c = r + 1; c < n; ++c)
+            putValue(doc, w, c, WorkCol::StartInvert,
+                     onPipe(cellFloat(doc, w, c, WorkCol::Distance)));
 
-        putValue(doc, w, r, 9, RoundToDigits(gl0 - start - D - tT, s.coverDigits));
-        putValue(doc, w, r, 10, RoundToDigits(gl1 - end - D - tT, s.coverDigits));
+        putValue(doc, w, r, WorkCol::StartCover,
+                 RoundToDigits(gl0 - start - D - tT, s.coverDigits));
+        putValue(doc, w, r, WorkCol::EndCover, RoundToDigits(gl1 - end - D - tT, s.coverDigits));
     }
 }
 
@@ -185,15 +211,20 @@ void putBack(Document& doc, const std::vector<int>& workRow, int splitRows, int 
     for (int j = 1; j <= splitRows; ++j) {
         const int r = workRow[static_cast<size_t>(j)];
         if (r == 0) continue;
-        for (int c = 6; c <= 9; ++c) sp.setText(j, c, w.text(r, c + 1));
+        // Inverts and covers: the work table holds them one column further right.
+        static_assert(WorkCol::StartInvert == SplitCol::StartInvert + 1 &&
+                      WorkCol::EndCover == SplitCol::EndCover + 1);
+        for (int c = SplitCol::StartInvert; c <= SplitCol::EndCover; ++c)
+            sp.setText(j, c, w.text(r, c + 1));
     }
     const auto byLabel = rowsByLabel(w);
     std::unordered_map<std::string_view, size_t> seen;
-    for (int q = 1; q < f8.rows() && !f8.text(q, 1).empty(); ++q) {
-        auto it = byLabel.find(f8.text(q, 1));
+    for (int q = 1; q < f8.rows() && !f8.text(q, ProfilePointCol::Label).empty(); ++q) {
+        auto it = byLabel.find(f8.text(q, ProfilePointCol::Label));
         if (it == byLabel.end()) continue;
         const size_t k = seen[it->first]++;
-        if (k < it->second.size()) f8.setText(q, 6, w.text(it->second[k], 7));
+        if (k < it->second.size())
+            f8.setText(q, ProfilePointCol::Invert, w.text(it->second[k], WorkCol::StartInvert));
     }
 
     const SectionTable sections(doc);
@@ -202,10 +233,11 @@ void putBack(Document& doc, const std::vector<int>& workRow, int splitRows, int 
     std::optional<float> ground;  // carried: the end ground of split i is the start of i + 1
     float previousEnd = 0;
     for (int i = 1; i <= computedRows; ++i) {
-        sec = sections.lookup(sp.text(i, 4), sec);
-        const Inverts inv{cellFloat(doc, sp, i, 6), cellFloat(doc, sp, i, 7)};
-        const float gl0 = ground ? *ground : cellFloat(doc, sp, i, 3);
-        const float gl1 = cellFloat(doc, sp, i + 1, 3);
+        sec = sections.lookup(sp.text(i, SplitCol::PipeCode), sec);
+        const Inverts inv{cellFloat(doc, sp, i, SplitCol::StartInvert),
+                          cellFloat(doc, sp, i, SplitCol::EndInvert)};
+        const float gl0 = ground ? *ground : cellFloat(doc, sp, i, SplitCol::Ground);
+        const float gl1 = cellFloat(doc, sp, i + 1, SplitCol::Ground);
         ground = gl1;
         manholeRow(doc, s, i, sec, {inv, gl0, gl1, previousEnd});
         previousEnd = inv.end;
@@ -216,15 +248,15 @@ void putBack(Document& doc, const std::vector<int>& workRow, int splitRows, int 
 }  // namespace
 
 bool Judanhenka(Document& doc, common::Ui& ui, int computedRows) {
-    const int splitRows = firstBlank(doc.fgrid2, 1) - 1;
-    const int changePoints = firstBlank(doc.fgrid4, 1) - 1;
+    const int splitRows = firstBlank(doc.fgrid2, SplitCol::Label) - 1;
+    const int changePoints = firstBlank(doc.fgrid4, ChangePointCol::Route) - 1;
     if (splitRows + changePoints > kMaxRows) {
         ui.message(common::Icon::Critical, "データエラー",
                    "分割データと地盤変化点の合計が1000行を超えるため計算出来ません。");
         return false;
     }
     const auto workRow = buildWorkTable(doc, splitRows, changePoints);
-    if (doc.fgrid2.text(2, 1).empty()) return true;
+    if (doc.fgrid2.text(2, SplitCol::Label).empty()) return true;
     designOnWorkTable(doc, workRow, splitRows);
     putBack(doc, workRow, splitRows, computedRows);
     return true;

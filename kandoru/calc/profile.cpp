@@ -124,30 +124,37 @@ void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& s
     const float gl0 = cells.groundStart;
     const float gl1 = cells.groundEnd;
     if (i == 1) {
-        if (s.hinterland != 0) putValue(doc, mh, i, 5, s.hinterland - start);  // double
+        if (s.hinterland != 0)
+            putValue(doc, mh, i, ManholeCol::Drop, s.hinterland - start);  // double
     } else {
-        putValue(doc, mh, i, 5, cells.previousEnd - start);  // float
+        putValue(doc, mh, i, ManholeCol::Drop, cells.previousEnd - start);  // float
     }
     // The bracket is formed in double precision and rounded to single precision.
     const auto base = [&](float invert) {
         return static_cast<float>(static_cast<double>(invert) - static_cast<double>(sec.bottom) -
                                   static_cast<double>(sec.excavation));
     };
-    putValue(doc, mh, i, 6, RoundToDigits(gl0 - base(start), s.excavationDigits));
-    putValue(doc, mh, i, 7, RoundToDigits(gl1 - base(end), s.excavationDigits));
+    putValue(doc, mh, i, ManholeCol::UpperExcavation,
+             RoundToDigits(gl0 - base(start), s.excavationDigits));
+    putValue(doc, mh, i, ManholeCol::LowerExcavation,
+             RoundToDigits(gl1 - base(end), s.excavationDigits));
 }
 
 void manholeDepths(Document& doc) {
     const auto& sp = doc.fgrid2;
     auto& mh = doc.fgrid3;
     const std::string& outlet = doc.settings.outletRoute;
-    for (int r = 1; r < sp.rows() && !sp.text(r, 1).empty(); ++r) {
-        mh.setText(r, 1, sp.text(r, 1));
-        if (sp.text(r, 6).empty()) break;
-        if (sp.text(r, 1) != outlet)
-            putValue(doc, mh, r, 8, cellFloat(doc, sp, r, 3) - cellFloat(doc, sp, r, 6));
+    for (int r = 1; r < sp.rows() && !sp.text(r, SplitCol::Label).empty(); ++r) {
+        mh.setText(r, ManholeCol::Label, sp.text(r, SplitCol::Label));
+        if (sp.text(r, SplitCol::StartInvert).empty()) break;
+        if (sp.text(r, SplitCol::Label) != outlet)
+            putValue(doc, mh, r, ManholeCol::Depth,
+                     cellFloat(doc, sp, r, SplitCol::Ground) -
+                         cellFloat(doc, sp, r, SplitCol::StartInvert));
         else
-            putValue(doc, mh, r, 8, cellFloat(doc, sp, r, 3) - cellFloat(doc, sp, r - 1, 7));
+            putValue(doc, mh, r, ManholeCol::Depth,
+                     cellFloat(doc, sp, r, SplitCol::Ground) -
+                         cellFloat(doc, sp, r - 1, SplitCol::EndInvert));
     }
 }
 
@@ -160,8 +167,8 @@ bool isFixed(const std::string& mark) { return common::val(mark) == 10; }
 int mainPass(Document& doc, common::Ui& ui) {
     auto& sp = doc.fgrid2;
     const SectionTable sections(doc);
-    for (int r = 1; r < sp.rows() && !sp.text(r, 4).empty(); ++r) {
-        if (sections.known(sp.text(r, 4))) continue;
+    for (int r = 1; r < sp.rows() && !sp.text(r, SplitCol::PipeCode).empty(); ++r) {
+        if (sections.known(sp.text(r, SplitCol::PipeCode))) continue;
         ui.message(common::Icon::Critical, "管記号エラー",
                    "管記号の　" + std::to_string(r) + "　行目のコード名は登録されていません。");
         return -1;
@@ -176,29 +183,33 @@ int mainPass(Document& doc, common::Ui& ui) {
     float previousEnd = 0;
     int i = 1;
     for (; i < sp.rows(); ++i) {
-        if (sp.text(i, 2).empty() || sp.text(i, 4).empty() || sp.text(i, 5).empty()) break;
+        if (sp.text(i, SplitCol::Length).empty() || sp.text(i, SplitCol::PipeCode).empty() ||
+            sp.text(i, SplitCol::Gradient).empty())
+            break;
         previousHeight = sec.height;
-        sec = sections.lookup(sp.text(i, 4), sec);
-        const float gl0 = ground ? *ground : cellFloat(doc, sp, i, 3);
-        const float gl1 = cellFloat(doc, sp, i + 1, 3);
+        sec = sections.lookup(sp.text(i, SplitCol::PipeCode), sec);
+        const float gl0 = ground ? *ground : cellFloat(doc, sp, i, SplitCol::Ground);
+        const float gl1 = cellFloat(doc, sp, i + 1, SplitCol::Ground);
         ground = gl1;
         const SplitCells cells{&sp,
                                i,
-                               6,
-                               7,
+                               SplitCol::StartInvert,
+                               SplitCol::EndInvert,
                                i - 1,
-                               7,
+                               SplitCol::EndInvert,
                                gl0,
                                gl1,
-                               cellFloat(doc, sp, i, 2),
-                               cellFloat(doc, sp, i, 5),
+                               cellFloat(doc, sp, i, SplitCol::Length),
+                               cellFloat(doc, sp, i, SplitCol::Gradient),
                                isFixed(doc.startMark(i)),
                                isFixed(doc.endMark(i))};
         const Inverts inv = designSplit(doc, s, cells, sec, previousHeight, /*first=*/i == 1);
         // Covers from the inverts as they now stand.
         const float D = sec.height, tT = sec.top;
-        putValue(doc, sp, i, 8, RoundToDigits(gl0 - inv.start - D - tT, s.coverDigits));
-        putValue(doc, sp, i, 9, RoundToDigits(gl1 - inv.end - D - tT, s.coverDigits));
+        putValue(doc, sp, i, SplitCol::StartCover,
+                 RoundToDigits(gl0 - inv.start - D - tT, s.coverDigits));
+        putValue(doc, sp, i, SplitCol::EndCover,
+                 RoundToDigits(gl1 - inv.end - D - tT, s.coverDigits));
         manholeRow(doc, s, i, sec, {inv, gl0, gl1, previousEnd});
         previousEnd = inv.end;
     }
@@ -208,7 +219,7 @@ int mainPass(Document& doc, common::Ui& ui) {
 
 bool anyChangePoint(const Document& doc) {
     for (int r = 1; r <= doc.fgrid4.dataRows(); ++r)
-        if (!doc.fgrid4.text(r, 1).empty()) return true;
+        if (!doc.fgrid4.text(r, ChangePointCol::Route).empty()) return true;
     return false;
 }
 

@@ -14,7 +14,6 @@ namespace kandoru {
 
 namespace {
 constexpr int kSplitLastRow = 1000;
-constexpr int kSplitDataCols = 9;    // columns 10-12 hold the marks
 constexpr int kCountLimit = 100000;  // far beyond any table; keeps products in int range
 constexpr const char* kSelectTitle = "行の選択";
 constexpr const char* kDeleteSelect = "削除する行を選択して下さい    ";
@@ -45,8 +44,9 @@ std::optional<float> sectionSize(const common::SectionRow& at) {
 // split length, pipe code or gradient.
 int lastComputedSplit(const common::Table& split) {
     int r = 0;
-    while (r + 1 <= split.dataRows() && !split.text(r + 1, 2).empty() &&
-           !split.text(r + 1, 4).empty() && !split.text(r + 1, 5).empty())
+    while (r + 1 <= split.dataRows() && !split.text(r + 1, SplitCol::Length).empty() &&
+           !split.text(r + 1, SplitCol::PipeCode).empty() &&
+           !split.text(r + 1, SplitCol::Gradient).empty())
         ++r;
     return r;
 }
@@ -91,8 +91,8 @@ bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, in
     if (diff < 0) {
         int matches = 0;
         for (int l = 1; l <= last; ++l)
-            if (!route.empty() && split.text(l, 1) == route) ++matches;
-        if (!canInsertRows(split, matches * -diff, kSplitDataCols)) {
+            if (!route.empty() && split.text(l, SplitCol::Label) == route) ++matches;
+        if (!canInsertRows(split, matches * -diff, SplitCol::LastData)) {
             insertRefused(ui);
             return false;
         }
@@ -100,18 +100,18 @@ bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, in
     doc.reservedSplitRow.reset();
     if (diff < 0) {
         for (int l = 1; l <= last; ++l) {
-            if (route.empty() || split.text(l, 1) != route) continue;
+            if (route.empty() || split.text(l, SplitCol::Label) != route) continue;
             for (int k = 0; k < -diff; ++k) split.insertRowBefore(l + 1);
         }
     } else if (diff > 0) {
         for (int l = 1; l <= last; ++l) {
-            if (route.empty() || split.text(l, 1) != route) continue;
-            split.setText(l, 2, "0");
+            if (route.empty() || split.text(l, SplitCol::Label) != route) continue;
+            split.setText(l, SplitCol::Length, "0");
             // Only this route's rows go: rows the adjustment inserted earlier carry no label
             // yet, the rest are ... A shorter run than the old count never eats
             // into the next route.
             for (int k = 0; k < diff && l + 1 <= last; ++k) {
-                const std::string& below = split.text(l + 1, 1);
+                const std::string& below = split.text(l + 1, SplitCol::Label);
                 if (!below.empty() && !isSplitOfRoute(below, route)) break;
                 split.removeRow(l + 1);
             }
@@ -125,10 +125,12 @@ bool adjustSplitRows(Document& doc, common::Ui& ui, const std::string& route, in
 void Colorchange(Document& doc, common::Ui& ui) {
     doc.setCurrentTab(kTabSplit, ui);
     auto& split = doc.fgrid2;
-    for (int c = 1; c <= split.dataRows() && !split.text(c, 1).empty(); ++c) {
-        if (common::val(doc.startMark(c)) == 10) split.setColor(c, 6, common::CellColor::Purple);
-        if (common::val(doc.endMark(c)) == 10) split.setColor(c, 7, common::CellColor::Purple);
-        if (doc.groundMark(c) == 10) split.setColor(c, 3, common::CellColor::Purple);
+    for (int c = 1; c <= split.dataRows() && !split.text(c, SplitCol::Label).empty(); ++c) {
+        if (common::val(doc.startMark(c)) == 10)
+            split.setColor(c, SplitCol::StartInvert, common::CellColor::Purple);
+        if (common::val(doc.endMark(c)) == 10)
+            split.setColor(c, SplitCol::EndInvert, common::CellColor::Purple);
+        if (doc.groundMark(c) == 10) split.setColor(c, SplitCol::Ground, common::CellColor::Purple);
     }
 }
 
@@ -141,19 +143,19 @@ void routeRowDelete(Document& doc, common::Ui& ui) {
             "選択された " + std::to_string(r) + " 行目を 消去してもよろしいですか" + kCannotUndo,
             common::Icon::Question))
         return;
-    const std::string route = routes.text(r, 1);
+    const std::string route = routes.text(r, RouteCol::Route);
     // The route's split rows go with it whether or not the document came from a file:
     // left behind, the next split calculation would hand their lengths to the routes below
     // and keep a second outlet row under the regenerated ones.
     if (!route.empty()) {
         auto& split = doc.fgrid2;
-        const int count = wholeNumber(routes.text(r, 3));
+        const int count = wholeNumber(routes.text(r, RouteCol::SplitCount));
         for (int l = 1; l <= split.dataRows(); ++l) {
-            if (split.text(l, 1) != route) continue;
+            if (split.text(l, SplitCol::Label) != route) continue;
             // The first removal takes the route's own row; later ones only rows that are
             // still this route's (a count larger than its rows must not reach the next route).
             for (int k = 0; k < count; ++k) {
-                const std::string& label = split.text(l, 1);
+                const std::string& label = split.text(l, SplitCol::Label);
                 if (k > 0 && !label.empty() && !isSplitOfRoute(label, route)) break;
                 split.removeRow(l);
                 // A row reserved for a newly inserted route moves up with the rows below.
@@ -175,15 +177,15 @@ void routeRowInsert(Document& doc, common::Ui& ui) {
     auto& split = doc.fgrid2;
     const int r = routes.currentRow();
     if (!selected(routes, ui, kInsertSelect)) return;
-    const std::string route = routes.text(r, 1);
+    const std::string route = routes.text(r, RouteCol::Route);
     int first = 0;  // the route's first split row
     for (int l = 1; !route.empty() && l <= split.dataRows(); ++l)
-        if (split.text(l, 1) == route) {
+        if (split.text(l, SplitCol::Label) == route) {
             first = l;
             break;
         }
     if (!canInsertRows(routes, 1, routes.dataCols()) ||
-        (first > 0 && !canInsertRows(split, 1, kSplitDataCols))) {
+        (first > 0 && !canInsertRows(split, 1, SplitCol::LastData))) {
         insertRefused(ui);
         return;
     }
@@ -200,7 +202,7 @@ void routeRowInsert(Document& doc, common::Ui& ui) {
     }
     doc.resyncMarks();
     routes.insertRowBefore(r);
-    routes.setText(r, 3, "1");
+    routes.setText(r, RouteCol::SplitCount, "1");
     parkCurrentRow(routes);
 }
 
@@ -236,10 +238,10 @@ void copyPipeAndGradient(Document& doc) {
     // Beyond the first empty label there is no split to copy to; filling those rows would
     // only fill the table's last row and block every later insertion.
     for (int a = 1; a <= split.dataRows(); ++a) {
-        const std::string& label = split.text(a, 1);
+        const std::string& label = split.text(a, SplitCol::Label);
         if (label == outlet || label.empty()) break;
         if (a == 1) continue;
-        for (int c : {4, 5})
+        for (int c : {SplitCol::PipeCode, SplitCol::Gradient})
             if (split.text(a, c).empty()) split.setText(a, c, split.text(a - 1, c));
     }
 }
@@ -247,12 +249,12 @@ void copyPipeAndGradient(Document& doc) {
 void numberManholes(Document& doc, ManholeNumbering how) {
     const auto& split = doc.fgrid2;
     int n = 0;
-    while (n + 1 <= split.dataRows() && !split.text(n + 1, 1).empty()) ++n;
+    while (n + 1 <= split.dataRows() && !split.text(n + 1, SplitCol::Label).empty()) ++n;
     for (int i = 1; i <= n; ++i) {
         std::string no;
         switch (how) {
             case ManholeNumbering::ByLabel:
-                no = split.text(i, 1);
+                no = split.text(i, SplitCol::Label);
                 break;
             case ManholeNumbering::Ascending:
                 no = std::to_string(i);
@@ -261,7 +263,7 @@ void numberManholes(Document& doc, ManholeNumbering how) {
                 no = std::to_string(n - i + 1);
                 break;
         }
-        doc.fgrid3.setText(i, 2, "No." + no);
+        doc.fgrid3.setText(i, ManholeCol::Number, "No." + no);
     }
 }
 
@@ -275,7 +277,7 @@ void assignManholeTypes(Document& doc, common::Ui& ui) {
     const common::SectionLookup sections(doc.format, common::CodeMatch::Exact);
     bool skipped = false;
     for (int b = 1, last = lastComputedSplit(split); b <= last; ++b) {
-        const auto section = sections.find(split.text(b, 4));
+        const auto section = sections.find(split.text(b, SplitCol::PipeCode));
         if (!section) continue;  // not a registered code: the calculation reports it
         const auto d = sectionSize(*section);
         if (!d) {
@@ -286,13 +288,15 @@ void assignManholeTypes(Document& doc, common::Ui& ui) {
         bool undecided = false;
         std::optional<float> previous;
         bool previousBad = false;
-        for (int k = 1; k <= types.dataRows() && !types.text(k, 2).empty(); ++k) {
-            const bool bad = !common::hasNumber(types.text(k, 2));
-            const float m = common::valFloat(types.text(k, 2)) / 1000.0f;
+        for (int k = 1;
+             k <= types.dataRows() && !types.text(k, ManholeTypeCol::LargestPipeMm).empty(); ++k) {
+            const bool bad = !common::hasNumber(types.text(k, ManholeTypeCol::LargestPipeMm));
+            const float m =
+                common::valFloat(types.text(k, ManholeTypeCol::LargestPipeMm)) / 1000.0f;
             if (bad || (k > 1 && previousBad)) {
                 undecided = true;
             } else if (k == 1 ? m >= *d : (*previous < *d && *d <= m)) {
-                name = types.text(k, 1);
+                name = types.text(k, ManholeTypeCol::Name);
             }
             previous = m;
             previousBad = bad;
@@ -301,13 +305,13 @@ void assignManholeTypes(Document& doc, common::Ui& ui) {
             skipped = true;
             continue;
         }
-        if (name) doc.fgrid3.setText(b, 3, *name);
+        if (name) doc.fgrid3.setText(b, ManholeCol::Type, *name);
     }
     // With no outlet number every unnamed manhole row would take the outlet type.
     const std::string& outlet = doc.settings.outletRoute;
     for (int r = 1; !outlet.empty() && r <= doc.fgrid3.dataRows(); ++r)
-        if (doc.fgrid3.text(r, 1) == outlet)
-            doc.fgrid3.setText(r, 3, doc.settings.outletManholeType);
+        if (doc.fgrid3.text(r, ManholeCol::Label) == outlet)
+            doc.fgrid3.setText(r, ManholeCol::Type, doc.settings.outletManholeType);
     if (skipped) ui.message(common::Icon::Exclamation, "人孔種別", kNotNumber);
 }
 
@@ -319,7 +323,8 @@ void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
     }
     auto& manholes = doc.fgrid3;
     if (!checked) {
-        for (int r = 1; r <= manholes.dataRows(); ++r) manholes.setText(r, 4, "");
+        for (int r = 1; r <= manholes.dataRows(); ++r)
+            manholes.setText(r, ManholeCol::DropPipeMm, "");
         return;
     }
     using common::FormatItem;
@@ -337,7 +342,7 @@ void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
     bool skipped = false;
     const auto& split = doc.fgrid2;
     for (int d = 1, last = lastComputedSplit(split); d <= last; ++d) {
-        const std::string& drop = manholes.text(d, 5);
+        const std::string& drop = manholes.text(d, ManholeCol::Drop);
         if (drop.empty()) continue;
         if (!common::hasNumber(drop)) {
             skipped = true;
@@ -345,7 +350,7 @@ void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
         }
         if (common::valFloat(drop) < kDropLimitM) continue;
         // Drop pipes go by the round pipe of the code.
-        const auto section = sections.findCircular(split.text(d, 4));
+        const auto section = sections.findCircular(split.text(d, SplitCol::PipeCode));
         const auto size = section ? sectionSize(*section) : std::nullopt;
         if ((section && !size) || !limitsOk) {
             skipped = true;
@@ -357,7 +362,7 @@ void setDropPipes(Document& doc, common::Ui& ui, bool checked) {
                                 : dm <= l2 ? FormatItem::DropPipe2Mm
                                 : dm <= l3 ? FormatItem::DropPipe3Mm
                                            : FormatItem::DropPipe4Mm;
-        manholes.setText(d, 4, f.text(pipe));
+        manholes.setText(d, ManholeCol::DropPipeMm, f.text(pipe));
     }
     if (skipped) ui.message(common::Icon::Exclamation, "副管", kNotNumber);
 }

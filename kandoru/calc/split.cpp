@@ -35,7 +35,7 @@ bool blankRowCheck(const Document& doc, common::Ui& ui) {
     const auto& routes = doc.fgrid1;
     bool blankSeen = false;
     for (int r = 1; r <= routes.dataRows(); ++r) {
-        if (routes.text(r, 1).empty()) {
+        if (routes.text(r, RouteCol::Route).empty()) {
             blankSeen = true;
         } else if (blankSeen) {
             ui.message(
@@ -55,36 +55,41 @@ bool changePointChecks(Document& doc, common::Ui& ui) {
     const std::string& outlet = doc.settings.outletRoute;
 
     for (int r = 1; r <= cps.dataRows(); ++r) {
-        if (cps.text(r, 1) != outlet) continue;
+        if (cps.text(r, ChangePointCol::Route) != outlet) continue;
         ui.message(Icon::Critical, "路線番号入力エラー",
                    "流末路線番号 (" + rowText(r) + "行" + ") は入力できません。\r\n" +
                        "もしくは、有効データが入力されていません。");
-        for (int c = 1; c <= 4; ++c) cps.setText(r, c, "");
+        for (int c = 1; c <= ChangePointCol::Count; ++c) cps.setText(r, c, "");
         cps.removeRow(r);
         cps.setCurrentRow(cps.dataRows());
         return false;
     }
 
-    const int routeEnd = firstBlank(routes, 1);
+    const int routeEnd = firstBlank(routes, RouteCol::Route);
     std::unordered_map<std::string, std::vector<int>> routeRows;
-    for (int r = 1; r < routeEnd; ++r) routeRows[routes.text(r, 1)].push_back(r);
+    for (int r = 1; r < routeEnd; ++r) routeRows[routes.text(r, RouteCol::Route)].push_back(r);
 
-    const int cpEnd = firstBlank(cps, 1);
+    const int cpEnd = firstBlank(cps, ChangePointCol::Route);
     for (int r = 1; r < cpEnd; ++r) {
-        if (routeRows.count(cps.text(r, 1))) continue;
+        if (routeRows.count(cps.text(r, ChangePointCol::Route))) continue;
         ui.message(Icon::Critical, "路線番号入力エラー",
                    "地盤変化点データの　" + rowText(r) + "　行目の路線番号は無効です。");
         return false;
     }
 
     for (int r = 1; r < cpEnd; ++r) {
-        if (cps.text(r, 2).empty()) cps.setText(r, 2, "0.000");
-        if (cps.text(r, 3).empty()) cps.setText(r, 3, "0.000");
-        if (cps.text(r, 4).empty()) cps.setText(r, 4, "1.000");
+        if (cps.text(r, ChangePointCol::Distance).empty())
+            cps.setText(r, ChangePointCol::Distance, "0.000");
+        if (cps.text(r, ChangePointCol::Ground).empty())
+            cps.setText(r, ChangePointCol::Ground, "0.000");
+        if (cps.text(r, ChangePointCol::Cover).empty())
+            cps.setText(r, ChangePointCol::Cover, "1.000");
     }
 
     for (int r = 1; r <= cps.dataRows(); ++r) {
-        if (cps.text(r, 1).empty() || cps.text(r, 2) != "0.000") continue;
+        if (cps.text(r, ChangePointCol::Route).empty() ||
+            cps.text(r, ChangePointCol::Distance) != "0.000")
+            continue;
         ui.message(Icon::Critical, "距離入力エラー",
                    "地盤変化点データの　" + rowText(r) +
                        "　行目の距離は ０m "
@@ -93,12 +98,12 @@ bool changePointChecks(Document& doc, common::Ui& ui) {
     }
 
     for (int r = 1; r < cpEnd; ++r) {
-        const float distance = cellFloat(doc, cps, r, 2);
-        for (int rr : routeRows[cps.text(r, 1)]) {
-            if (distance < cellFloat(doc, routes, rr, 2)) continue;
+        const float distance = cellFloat(doc, cps, r, ChangePointCol::Distance);
+        for (int rr : routeRows[cps.text(r, ChangePointCol::Route)]) {
+            if (distance < cellFloat(doc, routes, rr, RouteCol::Length)) continue;
             ui.message(Icon::Critical, "距離入力エラー",
                        "地盤変化点データの　" + rowText(r) + "　行目の距離を　" +
-                           routes.text(rr, 2) + "m 未満にしてください。");
+                           routes.text(rr, RouteCol::Length) + "m 未満にしてください。");
             return false;
         }
     }
@@ -118,8 +123,8 @@ std::vector<PlannedRoute> planRoutes(const Document& doc) {
     const std::string& outlet = doc.settings.outletRoute;
     std::vector<PlannedRoute> plan;
     for (int r = 1; r <= routes.dataRows(); ++r) {
-        const std::string& route = routes.text(r, 1);
-        std::string count = routes.text(r, 3);
+        const std::string& route = routes.text(r, RouteCol::Route);
+        std::string count = routes.text(r, RouteCol::SplitCount);
         if (route == outlet) {
             if (common::hasNumber(count) && common::val(count) > 1) count = "1";
             plan.push_back({r, true, count});
@@ -164,7 +169,7 @@ bool sizeChecks(const Document& doc, common::Ui& ui) {
     const auto& split = doc.fgrid2;
     std::vector<char> labelled(static_cast<size_t>(kMaxRows) + 2, 0);
     for (int r = 1; r <= kMaxRows; ++r)
-        labelled[static_cast<size_t>(r)] = !split.text(r, 1).empty();
+        labelled[static_cast<size_t>(r)] = !split.text(r, SplitCol::Label).empty();
     int counter = 0;
     for (const auto& p : plan) {
         const int n = splitCount(p.count);
@@ -176,7 +181,7 @@ bool sizeChecks(const Document& doc, common::Ui& ui) {
     }
     int splitRows = 0;
     while (splitRows < kMaxRows && labelled[static_cast<size_t>(splitRows + 1)]) ++splitRows;
-    const int changePoints = firstBlank(doc.fgrid4, 1) - 1;
+    const int changePoints = firstBlank(doc.fgrid4, ChangePointCol::Route) - 1;
     if (splitRows + changePoints > kMaxRows) {
         ui.message(Icon::Critical, "データエラー",
                    "分割データと地盤変化点の合計が1000行を超えるため計算出来ません。");
@@ -242,51 +247,56 @@ void Spancalc(Document& doc) {
     // Normalise down to the outlet row, which thereby becomes the last route.
     int outletRow = 0;
     for (int r = 1; r <= routes.dataRows(); ++r) {
-        if (routes.text(r, 1) == outlet) {
-            if (routes.text(r, 4).empty()) routes.setText(r, 4, outletGround);
-            routes.setText(r, 2, "");
-            if (common::val(routes.text(r, 3)) > 1) routes.setText(r, 3, "1");
+        if (routes.text(r, RouteCol::Route) == outlet) {
+            if (routes.text(r, RouteCol::Ground).empty())
+                routes.setText(r, RouteCol::Ground, outletGround);
+            routes.setText(r, RouteCol::Length, "");
+            if (common::val(routes.text(r, RouteCol::SplitCount)) > 1)
+                routes.setText(r, RouteCol::SplitCount, "1");
             outletRow = r;
             break;
         }
-        if (routes.text(r, 1).empty()) routes.setText(r, 1, outlet);
-        if (routes.text(r, 3).empty()) routes.setText(r, 3, "1");
-        if (routes.text(r, 4).empty()) routes.setText(r, 4, outletGround);
-        if (routes.text(r, 1) == outlet) {
+        if (routes.text(r, RouteCol::Route).empty()) routes.setText(r, RouteCol::Route, outlet);
+        if (routes.text(r, RouteCol::SplitCount).empty())
+            routes.setText(r, RouteCol::SplitCount, "1");
+        if (routes.text(r, RouteCol::Ground).empty())
+            routes.setText(r, RouteCol::Ground, outletGround);
+        if (routes.text(r, RouteCol::Route) == outlet) {
             outletRow = r;
             break;
         }
     }
     if (outletRow > 0)
         for (int r = outletRow + 1; r <= routes.dataRows(); ++r)
-            for (int c = 1; c <= 4; ++c) routes.setText(r, c, "");
+            for (int c = 1; c <= RouteCol::Count; ++c) routes.setText(r, c, "");
 
     // Zero lengths are generated afresh below.
-    for (int r = 1; r < split.rows() && !split.text(r, 2).empty(); ++r)
-        if (common::valFloat(split.text(r, 2)) == 0) split.setText(r, 2, "");
+    for (int r = 1; r < split.rows() && !split.text(r, SplitCol::Length).empty(); ++r)
+        if (common::valFloat(split.text(r, SplitCol::Length)) == 0)
+            split.setText(r, SplitCol::Length, "");
 
     int counter = 0;
-    for (int r = 1; r < routes.rows() && !routes.text(r, 1).empty(); ++r) {
-        const std::string& route = routes.text(r, 1);
+    for (int r = 1; r < routes.rows() && !routes.text(r, RouteCol::Route).empty(); ++r) {
+        const std::string& route = routes.text(r, RouteCol::Route);
         const bool isOutlet = route == outlet;
-        const std::string& count = routes.text(r, 3);
+        const std::string& count = routes.text(r, RouteCol::SplitCount);
         const int n = splitCount(count);
         const double asNumber = common::val(count);
         for (int k = 1; k <= n; ++k) {
             const int s = ++counter;
             if (k == 1) {
-                split.setText(s, 1, route);
+                split.setText(s, SplitCol::Label, route);
                 if (isOutlet) {
-                    split.setText(s, 3, mask3Text(routes.text(r, 4)));
-                } else if (split.text(s, 2).empty()) {
-                    split.setText(s, 2, mask3Text(routes.text(r, 2)));
-                    split.setText(s, 3, mask3Text(routes.text(r, 4)));
+                    split.setText(s, SplitCol::Ground, mask3Text(routes.text(r, RouteCol::Ground)));
+                } else if (split.text(s, SplitCol::Length).empty()) {
+                    split.setText(s, SplitCol::Length, mask3Text(routes.text(r, RouteCol::Length)));
+                    split.setText(s, SplitCol::Ground, mask3Text(routes.text(r, RouteCol::Ground)));
                 }
             } else if (asNumber >= k) {
-                split.setText(s, 1, route + "-" + std::to_string(k - 1));
-                if (split.text(s, 2).empty()) {
-                    split.setText(s, 2, "0.000");
-                    split.setText(s, 3, "0.000");
+                split.setText(s, SplitCol::Label, route + "-" + std::to_string(k - 1));
+                if (split.text(s, SplitCol::Length).empty()) {
+                    split.setText(s, SplitCol::Length, "0.000");
+                    split.setText(s, SplitCol::Ground, "0.000");
                 }
             }
         }
@@ -313,12 +323,12 @@ bool CopySet(Document& doc, common::Ui& ui) {
         while (static_cast<int>(rows.size()) < r) rows.emplace_back(width);
         return rows[static_cast<size_t>(r - 1)];
     };
-    row(1)[3] = "0.000";
+    row(1)[ProfilePointCol::Distance] = "0.000";
     float total = 0;  // running distance, single precision
     int r = 1;
-    for (; r < routes.rows() && !routes.text(r, 1).empty(); ++r) {
-        const std::string& length = routes.text(r, 2);
-        if (routes.text(r, 1) != outlet && length.empty()) {
+    for (; r < routes.rows() && !routes.text(r, RouteCol::Route).empty(); ++r) {
+        const std::string& length = routes.text(r, RouteCol::Length);
+        if (routes.text(r, RouteCol::Route) != outlet && length.empty()) {
             ui.message(Icon::Critical, "路線長入力エラー",
                        "路線長 (" + rowText(r) + "行" + ") を入力してください。");
             // The table as far as it was built.
@@ -327,12 +337,13 @@ bool CopySet(Document& doc, common::Ui& ui) {
                     f8.setText(w, static_cast<int>(c), rows[static_cast<size_t>(w - 1)][c]);
             return false;
         }
-        row(r)[1] = routes.text(r, 1);
-        if (!length.empty()) row(r)[2] = length;
-        row(r)[4] = routes.text(r, 4);
+        row(r)[ProfilePointCol::Label] = routes.text(r, RouteCol::Route);
+        if (!length.empty()) row(r)[ProfilePointCol::Length] = length;
+        row(r)[ProfilePointCol::Ground] = routes.text(r, RouteCol::Ground);
         if (!length.empty()) {
-            total = total + cellFloat(doc, routes, r, 2);
-            row(r + 1)[3] = valueText(doc, f8, r + 1, 3, total);
+            total = total + cellFloat(doc, routes, r, RouteCol::Length);
+            row(r + 1)[ProfilePointCol::Distance] =
+                valueText(doc, f8, r + 1, ProfilePointCol::Distance, total);
         }
     }
     const int routeRows = r - 1;
@@ -340,54 +351,60 @@ bool CopySet(Document& doc, common::Ui& ui) {
     // FGrid8, change points below the route rows, placed by their route's start.
     const ChangePointStarts starts(
         doc, static_cast<size_t>(routeRows),
-        [&](size_t i) -> const std::string& { return rows[i][1]; },
-        [&](size_t i) { return common::valFloat(rows[i][3]); });
+        [&](size_t i) -> const std::string& { return rows[i][ProfilePointCol::Label]; },
+        [&](size_t i) { return common::valFloat(rows[i][ProfilePointCol::Distance]); });
     int w = routeRows;
-    for (int c = 1; c < cps.rows() && !cps.text(c, 1).empty(); ++c) {
+    for (int c = 1; c < cps.rows() && !cps.text(c, ChangePointCol::Route).empty(); ++c) {
         ++w;
         auto& cp = row(w);
-        cp[1] = changePointLabel(cps.text(c, 1));
-        cp[2] = cps.text(c, 2);
-        cp[4] = cps.text(c, 3);
-        cp[7] = cps.text(c, 4);
-        const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
-        cp[3] = valueText(doc, f8, w, 3, distance);
+        cp[ProfilePointCol::Label] = changePointLabel(cps.text(c, ChangePointCol::Route));
+        cp[ProfilePointCol::Length] = cps.text(c, ChangePointCol::Distance);
+        cp[ProfilePointCol::Ground] = cps.text(c, ChangePointCol::Ground);
+        cp[ProfilePointCol::Cover] = cps.text(c, ChangePointCol::Cover);
+        const float distance =
+            cellFloat(doc, cps, c, ChangePointCol::Distance) + starts.start(c);  // float
+        cp[ProfilePointCol::Distance] = valueText(doc, f8, w, ProfilePointCol::Distance, distance);
     }
-    writeSortedRows(f8, rows, 3);
+    writeSortedRows(f8, rows, ProfilePointCol::Distance);
 
     // Segment lengths, then the ground gradient (%) of the segment ending at each row.
-    for (int u = 1; u + 1 < f8.rows() && !f8.text(u + 1, 3).empty(); ++u) {
-        float segment = cellFloat(doc, f8, u + 1, 3) - cellFloat(doc, f8, u, 3);
-        putValue(doc, f8, u, 2, segment);
+    for (int u = 1; u + 1 < f8.rows() && !f8.text(u + 1, ProfilePointCol::Distance).empty(); ++u) {
+        float segment = cellFloat(doc, f8, u + 1, ProfilePointCol::Distance) -
+                        cellFloat(doc, f8, u, ProfilePointCol::Distance);
+        putValue(doc, f8, u, ProfilePointCol::Length, segment);
     }
     const std::optional<int> gradientDigits = digitCount(digitSetting(doc, kDigitGradient));
-    for (int u = 1; u + 1 < f8.rows() && !f8.text(u + 1, 4).empty(); ++u) {
-        const float length = cellFloat(doc, f8, u, 2);
+    for (int u = 1; u + 1 < f8.rows() && !f8.text(u + 1, ProfilePointCol::Ground).empty(); ++u) {
+        const float length = cellFloat(doc, f8, u, ProfilePointCol::Length);
         if (length == 0) continue;
         // float throughout: (ground difference / length) * 100
-        float gradient = (cellFloat(doc, f8, u + 1, 4) - cellFloat(doc, f8, u, 4)) / length * 100;
-        putValue(doc, f8, u + 1, 5, RoundToDigits(gradient, gradientDigits));
+        float gradient = (cellFloat(doc, f8, u + 1, ProfilePointCol::Ground) -
+                          cellFloat(doc, f8, u, ProfilePointCol::Ground)) /
+                         length * 100;
+        putValue(doc, f8, u + 1, ProfilePointCol::Gradient,
+                 RoundToDigits(gradient, gradientDigits));
     }
 
     // FGrid7: row s is split row s. Cleared first, so that rows of a longer earlier
     // split table do not live on in FGrid5 and the drawing.
     FGrid7midasi(doc);
     const std::string outletGround = common::mask3(doc.settings.outletGround);
-    f7.setText(1, 3, "0.000");
+    f7.setText(1, SplitPointCol::Distance, "0.000");
     total = 0;
-    for (int s = 1; s < split.rows() && !split.text(s, 1).empty(); ++s) {
-        if (split.text(s, 1) == outlet) {
-            split.setText(s, 2, "");
-            if (split.text(s, 3).empty()) split.setText(s, 3, outletGround);
+    for (int s = 1; s < split.rows() && !split.text(s, SplitCol::Label).empty(); ++s) {
+        if (split.text(s, SplitCol::Label) == outlet) {
+            split.setText(s, SplitCol::Length, "");
+            if (split.text(s, SplitCol::Ground).empty())
+                split.setText(s, SplitCol::Ground, outletGround);
         }
-        f7.setText(s, 1, split.text(s, 1));
-        const std::string& length = split.text(s, 2);
-        if (!length.empty()) f7.setText(s, 2, length);
-        if (split.text(s, 3).empty()) split.setText(s, 3, "0");
-        f7.setText(s, 4, split.text(s, 3));
+        f7.setText(s, SplitPointCol::Label, split.text(s, SplitCol::Label));
+        const std::string& length = split.text(s, SplitCol::Length);
+        if (!length.empty()) f7.setText(s, SplitPointCol::Length, length);
+        if (split.text(s, SplitCol::Ground).empty()) split.setText(s, SplitCol::Ground, "0");
+        f7.setText(s, SplitPointCol::Ground, split.text(s, SplitCol::Ground));
         if (!length.empty()) {
-            total = total + cellFloat(doc, split, s, 2);
-            putValue(doc, f7, s + 1, 3, total);
+            total = total + cellFloat(doc, split, s, SplitCol::Length);
+            putValue(doc, f7, s + 1, SplitPointCol::Distance, total);
         }
     }
 
@@ -401,20 +418,26 @@ void buildFGrid5(Document& doc) {
     auto& f5 = doc.fgrid5;
     FGrid5midasi(doc);
     // Item i is FGrid7 row i + 1 for i < points, then the change points.
-    const int points = firstBlank(f7, 1) - 1;
-    const int changePoints = firstBlank(cps, 1) - 1;
+    const int points = firstBlank(f7, SplitPointCol::Label) - 1;
+    const int changePoints = firstBlank(cps, ChangePointCol::Route) - 1;
     const ChangePointStarts starts(
         doc, static_cast<size_t>(points),
-        [&](size_t i) -> const std::string& { return f7.text(static_cast<int>(i) + 1, 1); },
-        [&](size_t i) { return common::valFloat(f7.text(static_cast<int>(i) + 1, 3)); });
+        [&](size_t i) -> const std::string& {
+            return f7.text(static_cast<int>(i) + 1, SplitPointCol::Label);
+        },
+        [&](size_t i) {
+            return common::valFloat(f7.text(static_cast<int>(i) + 1, SplitPointCol::Distance));
+        });
     std::vector<std::string> changePointDistance(static_cast<size_t>(changePoints));
     for (int c = 1; c <= changePoints; ++c) {
-        const float distance = cellFloat(doc, cps, c, 2) + starts.start(c);  // float
+        const float distance =
+            cellFloat(doc, cps, c, ChangePointCol::Distance) + starts.start(c);  // float
         changePointDistance[static_cast<size_t>(c - 1)] =
-            valueText(doc, f5, points + c, 2, distance);
+            valueText(doc, f5, points + c, GroundPointCol::Distance, distance);
     }
     std::vector<double> keys(static_cast<size_t>(points + changePoints));
-    for (int s = 1; s <= points; ++s) keys[static_cast<size_t>(s - 1)] = common::val(f7.text(s, 3));
+    for (int s = 1; s <= points; ++s)
+        keys[static_cast<size_t>(s - 1)] = common::val(f7.text(s, SplitPointCol::Distance));
     for (int c = 1; c <= changePoints; ++c)
         keys[static_cast<size_t>(points + c - 1)] =
             common::val(changePointDistance[static_cast<size_t>(c - 1)]);
@@ -428,17 +451,17 @@ void buildFGrid5(Document& doc) {
         const int r = static_cast<int>(k) + 1;
         const int i = static_cast<int>(order[k]);
         if (i < points) {
-            put(r, 1, f7.text(i + 1, 1));
-            put(r, 2, f7.text(i + 1, 3));
-            put(r, 3, f7.text(i + 1, 4));
+            put(r, GroundPointCol::Label, f7.text(i + 1, SplitPointCol::Label));
+            put(r, GroundPointCol::Distance, f7.text(i + 1, SplitPointCol::Distance));
+            put(r, GroundPointCol::Ground, f7.text(i + 1, SplitPointCol::Ground));
         } else {
             const int c = i - points + 1;
-            put(r, 1, changePointLabel(cps.text(c, 1)));
-            put(r, 2, changePointDistance[static_cast<size_t>(c - 1)]);
-            put(r, 3, cps.text(c, 3));
+            put(r, GroundPointCol::Label, changePointLabel(cps.text(c, ChangePointCol::Route)));
+            put(r, GroundPointCol::Distance, changePointDistance[static_cast<size_t>(c - 1)]);
+            put(r, GroundPointCol::Ground, cps.text(c, ChangePointCol::Ground));
         }
     }
-    f5.setCurrent(1, 1);
+    f5.setCurrent(1, GroundPointCol::Label);
 }
 
 }  // namespace kandoru

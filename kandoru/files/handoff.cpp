@@ -11,13 +11,13 @@ namespace kandoru {
 std::vector<std::string> handoffLines(const Document& doc) {
     std::vector<std::string> out;
     out.reserve(kHandoffLines);
-    writeTableRecords(out, doc.fgrid1, 4);
-    writeTableRecords(out, doc.fgrid2, 9, /*emptyTail=*/4);
-    writeTableRecords(out, doc.fgrid4, 4);
-    writeTableRecords(out, doc.fgrid3, 8);
-    writeTableRecords(out, doc.fgrid7, 4);
-    writeTableRecords(out, doc.fgrid8, 7);
-    writeTableRecords(out, doc.fgrid5, 3);
+    writeTableRecords(out, doc.fgrid1, RouteCol::Count);
+    writeTableRecords(out, doc.fgrid2, SplitCol::LastData, /*emptyTail=*/4);
+    writeTableRecords(out, doc.fgrid4, ChangePointCol::Count);
+    writeTableRecords(out, doc.fgrid3, ManholeCol::Count);
+    writeTableRecords(out, doc.fgrid7, SplitPointCol::Count);
+    writeTableRecords(out, doc.fgrid8, ProfilePointCol::Count);
+    writeTableRecords(out, doc.fgrid5, GroundPointCol::Count);
     common::appendHandoffTables(out, doc.format);
 
     writeSettingsRecords(out, doc.settings);

@@ -8,11 +8,11 @@ namespace kandoru {
 
 namespace {
 
-constexpr int kRouteRows = 200;
-constexpr int kSplitRows = 1000;
-constexpr int kPointRows = 200;
-constexpr int kManholeRows = 1000;
-constexpr int kSplitCols = 9;
+constexpr int kRouteRows = common::kRouteRows;
+constexpr int kSplitRows = common::kProfileTableRows;
+constexpr int kPointRows = common::kRouteRows;
+constexpr int kManholeRows = common::kProfileTableRows;
+constexpr int kSplitCols = SplitCol::LastData;  // the marks have lines of their own
 
 // Line indexes (0-based) of the sections.
 constexpr int kRouteStart = 0;
@@ -77,10 +77,10 @@ void writeSettingsRecords(std::vector<std::string>& out, const Settings& s) {
 std::vector<std::string> osaRecords(const Document& doc) {
     std::vector<std::string> out;
     out.reserve(kOsaLines);
-    writeTableRecords(out, doc.fgrid1, 4);
+    writeTableRecords(out, doc.fgrid1, RouteCol::Count);
     writeTableRecords(out, doc.fgrid2, kSplitCols, /*emptyTail=*/4);
-    writeTableRecords(out, doc.fgrid4, 4);
-    writeTableRecords(out, doc.fgrid3, 4);
+    writeTableRecords(out, doc.fgrid4, ChangePointCol::Count);
+    writeTableRecords(out, doc.fgrid3, ManholeCol::LastInput);
     for (int r = 1; r <= kSplitRows; ++r)
         out.push_back(common::RecordWriter()
                           .integer(r)
@@ -108,24 +108,23 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
 
 void readOsa(Document& doc, std::string_view bytes) {
     const common::RecordLines lines(bytes);
-    for (int r = 1; r <= kRouteRows; ++r)
-        for (int c = 1; c <= 4; ++c) {
-            doc.fgrid1.setText(r, c, "");
-            doc.fgrid4.setText(r, c, "");
-        }
+    for (int r = 1; r <= kRouteRows; ++r) {
+        for (int c = 1; c <= RouteCol::Count; ++c) doc.fgrid1.setText(r, c, "");
+        for (int c = 1; c <= ChangePointCol::Count; ++c) doc.fgrid4.setText(r, c, "");
+    }
     for (int r = 1; r <= kManholeRows; ++r)
-        for (int c = 1; c <= 4; ++c) doc.fgrid3.setText(r, c, "");
+        for (int c = 1; c <= ManholeCol::LastInput; ++c) doc.fgrid3.setText(r, c, "");
     for (int r = 1; r <= kSplitRows; ++r)
         for (int c = 1; c <= doc.fgrid2.dataCols(); ++c) {
             if (c <= kSplitCols) doc.fgrid2.setText(r, c, "");
             doc.fgrid2.setColor(r, c, common::CellColor::Black);
         }
 
-    readTableRecords(lines, kRouteStart, kRouteRows, doc.fgrid1, 4);
+    readTableRecords(lines, kRouteStart, kRouteRows, doc.fgrid1, RouteCol::Count);
     readTableRecords(lines, kSplitStart, kSplitRows, doc.fgrid2,
                      kSplitCols);  // the empty tail is ignored
-    readTableRecords(lines, kPointStart, kPointRows, doc.fgrid4, 4);
-    readTableRecords(lines, kManholeStart, kManholeRows, doc.fgrid3, 4);
+    readTableRecords(lines, kPointStart, kPointRows, doc.fgrid4, ChangePointCol::Count);
+    readTableRecords(lines, kManholeStart, kManholeRows, doc.fgrid3, ManholeCol::LastInput);
 
     // Mark line k belongs to split row k. A mark that cannot be read is free: the value it
     // had came from another document.

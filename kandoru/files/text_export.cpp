@@ -22,7 +22,7 @@ void section(std::vector<std::string>& out, const common::Table& t, int cols, in
     std::string heading;
     for (const auto& h : headings) heading += "\t" + h;
     out.push_back(heading);
-    for (int r = 1; r <= t.dataRows() && !t.text(r, 1).empty(); ++r) {
+    for (int r = 1; r <= t.dataRows() && !t.text(r, common::kKeyCol).empty(); ++r) {
         std::string line = std::to_string(r);
         for (int c = 1; c <= cols; ++c) line += "\t" + field(t.text(r, c));
         for (int i = 0; i < emptyTail; ++i) line += "\t";
@@ -52,13 +52,13 @@ std::vector<std::string> waterSaveLines(const Document& doc) {
     std::vector<std::string> out;
     for (const auto& [label, text] : settings)
         out.push_back(std::string(label) + "\t" + field(*text));
-    section(out, doc.fgrid1, 4, 0, {"路線番号", "路線長m", "分割数", "地盤高m"});
-    section(out, doc.fgrid2, 9, /*emptyTail=*/4,
+    section(out, doc.fgrid1, RouteCol::Count, 0, {"路線番号", "路線長m", "分割数", "地盤高m"});
+    section(out, doc.fgrid2, SplitCol::LastData, /*emptyTail=*/4,
             {"路線番号", "分割長m", "地盤高m", "管記号", "勾配‰",
              "起点管底高 終点管底高 起点土被 終点土被"});
-    section(out, doc.fgrid4, 4, 0, {"路線番号", "距離m", "地盤高m", "土被りm"});
+    section(out, doc.fgrid4, ChangePointCol::Count, 0, {"路線番号", "距離m", "地盤高m", "土被りm"});
     section(
-        out, doc.fgrid3, 8, 0,
+        out, doc.fgrid3, ManholeCol::Count, 0,
         {"路線番号", "人孔番号", "人孔種別 副管径", "管落差m", "上掘削深", "下掘削深", "人孔深m"});
     return out;
 }

@@ -148,7 +148,7 @@ QWidget* MainWindow::buildSplitPage() {
                   kCentre, kCentre});
     grids_[2] = split;
     auto* codes = makeGrid(doc_.pipeCodes, "MSFlexGrid1", {1300}, /*labelsAsData=*/true);
-    codes->tableModel()->setAlignment(0, kCentre);
+    codes->tableModel()->setAlignment(kPipeCodeCol, kCentre);
     grids_[0] = codes;
 
     auto* side = new QVBoxLayout;

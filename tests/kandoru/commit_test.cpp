@@ -95,7 +95,7 @@ TEST(CommitRoute, RaisingAndLoweringTheCountAdjustsTheRoutesSplitRows) {
     EXPECT_EQ(doc.fgrid2.color(5, 7), CellColor::Purple);
     EXPECT_EQ(doc.fgrid2.text(5, 4), "VU200");
     EXPECT_EQ(doc.startMark(3), "0");  // inserted rows carry free marks, never blanks
-    EXPECT_EQ(doc.fgrid2.text(3, kandoru::kColGroundMark), "0");
+    EXPECT_EQ(doc.fgrid2.text(3, kandoru::SplitCol::GroundMark), "0");
     EXPECT_FALSE(doc.reservedSplitRow);
     EXPECT_EQ(doc.fgrid2.currentRow(), 1000);
 
@@ -161,7 +161,7 @@ TEST(CommitSplit, NumbersAreFormattedAndTextColumnsKeptAsTyped) {
     EXPECT_EQ(doc.fgrid2.text(4, 5), "0.000");
     EXPECT_EQ(doc.fgrid2.text(4, 4), "VU200");
     EXPECT_EQ(doc.fgrid2.text(4, 8), "1.2");
-    kandoru::commitSplit(doc, 4, kandoru::kColStartMark, "abc");
+    kandoru::commitSplit(doc, 4, kandoru::SplitCol::StartMark, "abc");
     EXPECT_EQ(doc.startMark(4), "0");
 }
 
@@ -175,14 +175,14 @@ TEST(CommitSplit, TypedGroundLevelIsFixedExceptOnARoutesFirstSplit) {
     EXPECT_EQ(doc.fgrid2.text(2, 3), "11.200");
     EXPECT_EQ(doc.fgrid2.color(2, 3), CellColor::Purple);
     EXPECT_EQ(doc.groundMark(2), 10);
-    EXPECT_EQ(doc.fgrid2.text(2, kandoru::kColGroundMark), "10");
+    EXPECT_EQ(doc.fgrid2.text(2, kandoru::SplitCol::GroundMark), "10");
     kandoru::commitSplit(doc, 1, 3, "11.2");
     EXPECT_EQ(doc.fgrid2.text(1, 3), "10.500");
     EXPECT_EQ(doc.fgrid2.color(1, 3), CellColor::Black);
     EXPECT_EQ(doc.groundMark(1), 0);
     kandoru::releaseFixed(doc, 2, 3);
     EXPECT_EQ(doc.fgrid2.color(2, 3), CellColor::Black);
-    EXPECT_EQ(doc.fgrid2.text(2, kandoru::kColGroundMark), "0");
+    EXPECT_EQ(doc.fgrid2.text(2, kandoru::SplitCol::GroundMark), "0");
     EXPECT_EQ(doc.fgrid2.text(2, 3), "11.200");
 }
 

@@ -20,7 +20,7 @@ TEST(Document, StartsWithHeadingsMarksAndSettings) {
     for (int r : {1, 500, 1000}) {
         EXPECT_EQ(doc.groundMark(r), 0);
         EXPECT_EQ(doc.startMark(r), "0");
-        EXPECT_EQ(doc.fgrid2.text(r, kandoru::kColEndMark), "0");
+        EXPECT_EQ(doc.fgrid2.text(r, kandoru::SplitCol::EndMark), "0");
     }
     EXPECT_EQ(doc.settings.formatField, "ダブルクリックしてください");
     EXPECT_EQ(doc.settings.manholeDrop, "0");

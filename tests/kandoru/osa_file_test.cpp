@@ -216,7 +216,7 @@ TEST(OsaFile, ShortFilesLeaveTheMissingRecordsEmpty) {
         EXPECT_EQ(doc.fgrid1.text(1, 1), "");
         EXPECT_EQ(doc.fgrid2.text(1, 2), "");
         EXPECT_EQ(doc.settings.outletRoute, "");
-        EXPECT_EQ(doc.fgrid2.text(1, kandoru::kColGroundMark), "0");
+        EXPECT_EQ(doc.fgrid2.text(1, kandoru::SplitCol::GroundMark), "0");
     }
 }
 

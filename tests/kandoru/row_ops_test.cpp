@@ -59,7 +59,7 @@ TEST(RouteRowDelete, RemovesTheRoutesSplitRowsLoadedOrNot) {
         EXPECT_EQ(doc.fgrid1.currentRow(), 200);
         EXPECT_EQ(column(doc.fgrid2, 1, 1, 5), "1|2|9||");
         EXPECT_EQ(doc.endMark(3), "10");  // the outlet's mark moved up with its row
-        EXPECT_EQ(doc.fgrid2.text(1000, kandoru::kColStartMark), "0");
+        EXPECT_EQ(doc.fgrid2.text(1000, kandoru::SplitCol::StartMark), "0");
         EXPECT_EQ(doc.fgrid2.currentRow(), 1000);
         kandoru::routeRowDelete(doc, ui);  // row 200 is current now: nothing selected
         EXPECT_EQ(ui.onlyMessage(), kDeleteSelect);
