@@ -15,28 +15,6 @@ namespace kandoru::check {
 
 namespace {
 
-// The cells the checks read, by table.
-namespace col {
-// Split table.
-inline constexpr int kLabel = 1;
-inline constexpr int kLength = 2;
-inline constexpr int kGround = 3;
-inline constexpr int kCode = 4;
-inline constexpr int kGradient = 5;
-inline constexpr int kStartInvert = 6;
-inline constexpr int kStartCover = 8;
-inline constexpr int kEndCover = 9;
-// Manhole table.
-inline constexpr int kManholeType = 3;
-inline constexpr int kDropPipe = 4;
-inline constexpr int kDrop = 5;
-// Change-point table.
-inline constexpr int kCpRoute = 1;
-inline constexpr int kCpDistance = 2;
-inline constexpr int kCpGround = 3;
-inline constexpr int kCpCover = 4;
-}  // namespace col
-
 struct RuleInfo {
     std::string_view key;
     std::string_view text;
@@ -130,7 +108,7 @@ public:
         // The manhole at the end of the last span (normally the outlet's) has no span.
         if (!result_.spans.empty()) {
             const int last = result_.spans.back().row + 1;
-            if (!doc_.fgrid2.text(last, col::kLabel).empty()) manholeType(last);
+            if (!doc_.fgrid2.text(last, SplitCol::Label).empty()) manholeType(last);
         }
         return std::move(result_);
     }
@@ -150,7 +128,7 @@ private:
 
     void add(Rule rule, int row, std::string value, std::string limit, CellRef cell,
              std::string where = {}, std::string label = {}) {
-        if (label.empty()) label = doc_.fgrid2.text(row, col::kLabel);
+        if (label.empty()) label = doc_.fgrid2.text(row, SplitCol::Label);
         result_.findings.push_back({rule, row, std::move(label), std::move(value), std::move(limit),
                                     std::move(where), cell});
     }
@@ -160,8 +138,9 @@ private:
         const auto& sp = doc_.fgrid2;
         const CheckSettings& s = result_.settings;
         auto designed = [&sp](int r) {
-            return !sp.text(r, col::kLength).empty() && !sp.text(r, col::kCode).empty() &&
-                   !sp.text(r, col::kGradient).empty();
+            return !sp.text(r, SplitCol::Length).empty() &&
+                   !sp.text(r, SplitCol::PipeCode).empty() &&
+                   !sp.text(r, SplitCol::Gradient).empty();
         };
         int end = 1;
         while (end < sp.rows() && designed(end)) ++end;
@@ -169,9 +148,9 @@ private:
         for (int r = 1; r < end; ++r) {
             Span span;
             span.row = r;
-            span.label = sp.text(r, col::kLabel);
-            span.code = sp.text(r, col::kCode);
-            span.gradientPermille = common::val(sp.text(r, col::kGradient));
+            span.label = sp.text(r, SplitCol::Label);
+            span.code = sp.text(r, SplitCol::PipeCode);
+            span.gradientPermille = common::val(sp.text(r, SplitCol::Gradient));
             const SectionInfo* sec = sections_.find(span.code);
             if (sec && sec->heightM > 0 && std::isfinite(sec->heightM))
                 span.sizeMm = mmOf(sec->heightM);
@@ -193,8 +172,8 @@ private:
         const Span& span = result_.spans[i];
         const int r = span.row;
         const SectionInfo* sec = sections_.find(span.code);
-        const CellRef codeCell{Grid::Split, r, col::kCode};
-        const CellRef gradientCell{Grid::Split, r, col::kGradient};
+        const CellRef codeCell{Grid::Split, r, SplitCol::PipeCode};
+        const CellRef gradientCell{Grid::Split, r, SplitCol::Gradient};
         const CheckSettings& s = result_.settings;
 
         if (!sec)
@@ -225,9 +204,9 @@ private:
 
         manholeType(r);
         dropPipe(r);
-        cover(r, col::kStartCover, "起点");
+        cover(r, SplitCol::StartCover, "起点");
         changePoints(span, sec);
-        cover(r, col::kEndCover, "終点");
+        cover(r, SplitCol::EndCover, "終点");
     }
 
     // Manholes r and r + 1 bound span r; the largest pipe entering or leaving either of
@@ -239,10 +218,10 @@ private:
             if (const Span* s = spanAt(k); s && s->sizeMm)
                 largest = std::max(largest.value_or(0), *s->sizeMm);
         if (!largest) return;
-        const double length = shown(common::val(doc_.fgrid2.text(r, col::kLength)), 3);
+        const double length = shown(common::val(doc_.fgrid2.text(r, SplitCol::Length)), 3);
         const double limit = maxSpacingM(*largest);
         if (length > limit)
-            add(Rule::Spacing, r, text3(length), text3(limit), {Grid::Split, r, col::kLength});
+            add(Rule::Spacing, r, text3(length), text3(limit), {Grid::Split, r, SplitCol::Length});
     }
 
     void cover(int r, int c, const char* where) {
@@ -260,24 +239,26 @@ private:
         if (!changePointsPlaced_) placeChangePoints();
         const auto& sp = doc_.fgrid2;
         const int r = span.row;
-        if (!common::hasNumber(sp.text(r, col::kStartInvert))) return;
+        if (!common::hasNumber(sp.text(r, SplitCol::StartInvert))) return;
         const double start = spanStart_[static_cast<size_t>(r - result_.spans.front().row)];
-        const double length = common::val(sp.text(r, col::kLength));
-        const double startInvert = common::val(sp.text(r, col::kStartInvert));
+        const double length = common::val(sp.text(r, SplitCol::Length));
+        const double startInvert = common::val(sp.text(r, SplitCol::StartInvert));
         const auto& cps = doc_.fgrid4;
         auto it = std::lower_bound(changePoints_.begin(), changePoints_.end(),
                                    std::pair<double, int>{start, 0});
         for (; it != changePoints_.end() && it->first < start + length; ++it) {
             const auto [x, c] = *it;
             const double invert = startInvert - (x - start) * span.gradientPermille / 1000;
-            const double ground = common::val(cps.text(c, col::kCpGround));
+            const double ground = common::val(cps.text(c, ChangePointCol::Ground));
             const double v = shown(ground - invert - sec->heightM - sec->topM, coverDecimals_);
             std::optional<double> limit = result_.settings.minCoverM;
-            if (common::hasNumber(cps.text(c, col::kCpCover)))
-                limit = std::max(limit.value_or(0), common::val(cps.text(c, col::kCpCover)));
+            if (common::hasNumber(cps.text(c, ChangePointCol::Cover)))
+                limit =
+                    std::max(limit.value_or(0), common::val(cps.text(c, ChangePointCol::Cover)));
             if (limit && v < *limit)
-                add(Rule::Cover, r, text3(v), text3(*limit), {Grid::ChangePoint, c, col::kCpCover},
-                    "地盤変化点", cps.text(c, col::kCpRoute) + "変");
+                add(Rule::Cover, r, text3(v), text3(*limit),
+                    {Grid::ChangePoint, c, ChangePointCol::Cover}, "地盤変化点",
+                    cps.text(c, ChangePointCol::Route) + "変");
         }
     }
 
@@ -291,13 +272,14 @@ private:
         for (const Span& s : result_.spans) {
             spanStart_.push_back(x);
             routeStart.try_emplace(s.label, x);
-            x += common::val(sp.text(s.row, col::kLength));
+            x += common::val(sp.text(s.row, SplitCol::Length));
         }
         const auto& cps = doc_.fgrid4;
-        for (int c = 1; c <= cps.dataRows() && !cps.text(c, col::kCpRoute).empty(); ++c) {
-            auto it = routeStart.find(cps.text(c, col::kCpRoute));
+        for (int c = 1; c <= cps.dataRows() && !cps.text(c, ChangePointCol::Route).empty(); ++c) {
+            auto it = routeStart.find(cps.text(c, ChangePointCol::Route));
             if (it == routeStart.end()) continue;
-            changePoints_.emplace_back(it->second + common::val(cps.text(c, col::kCpDistance)), c);
+            changePoints_.emplace_back(
+                it->second + common::val(cps.text(c, ChangePointCol::Distance)), c);
         }
         // In distance order, so that each span finds its own with one search.
         std::sort(changePoints_.begin(), changePoints_.end());
@@ -306,7 +288,7 @@ private:
     // The manhole at the start of split row r: every pipe entering or leaving it must fit
     // the largest pipe of its type.
     void manholeType(int r) {
-        const std::string& name = doc_.fgrid3.text(r, col::kManholeType);
+        const std::string& name = doc_.fgrid3.text(r, ManholeCol::Type);
         if (name.empty()) return;
         std::optional<double> largestPipe;
         for (const Span* s : {spanAt(r - 1), spanAt(r)})
@@ -325,20 +307,20 @@ private:
         const double largest = common::val(*it->second);
         if (largest < *largestPipe)
             add(Rule::ManholeType, r, sizeText(*largestPipe), sizeText(largest),
-                {Grid::Manhole, r, col::kManholeType}, name);
+                {Grid::Manhole, r, ManholeCol::Type}, name);
     }
 
     void dropPipe(int r) {
         if (result_.settings.dropPipeBox) return;
         const auto& mh = doc_.fgrid3;
-        const std::string& drop = mh.text(r, col::kDrop);
+        const std::string& drop = mh.text(r, ManholeCol::Drop);
         if (!common::hasNumber(drop)) return;
         const double v = common::val(drop);
-        const std::string& pipe = mh.text(r, col::kDropPipe);
+        const std::string& pipe = mh.text(r, ManholeCol::DropPipeMm);
         const bool hasPipe = pipe.find_first_not_of(' ') != std::string::npos;
         if (v >= kLimits.dropPipeFromM && !hasPipe)
             add(Rule::DropPipe, r, text3(v), text3(kLimits.dropPipeFromM),
-                {Grid::Manhole, r, col::kDropPipe});
+                {Grid::Manhole, r, ManholeCol::DropPipeMm});
     }
 
     const Document& doc_;
