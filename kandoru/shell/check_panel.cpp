@@ -80,7 +80,8 @@ DesignCheckPanel::DesignCheckPanel(QWidget* parent) : QWidget(parent, Qt::Window
     });
     connect(spans_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
         if (row >= 0 && size_t(row) < result_.spans.size() && onCellActivated)
-            onCellActivated({check::Grid::Split, result_.spans[size_t(row)].row, 4});
+            onCellActivated(
+                {check::Grid::Split, result_.spans[size_t(row)].row, SplitCol::PipeCode});
     });
 
     auto* sheet = new QPushButton(QStringLiteral("計算書(PDF)..."));

@@ -121,6 +121,11 @@ TEST_F(DesignCheckWindow, DoubleClickSelectsTheFindingsCell) {
         EXPECT_EQ(g->currentIndex(), g->tableModel()->indexOf(c.row, c.col));
         EXPECT_TRUE(g->isCellVisible(c.row, c.col));
     }
+    // A span selects its pipe code.
+    doubleClickFinding(panel->findChild<QTableWidget*>("grdCheckSpans"), 9);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    EXPECT_EQ(doc().fgrid2.currentRow(), 10);
+    EXPECT_EQ(doc().fgrid2.currentCol(), 4);
 }
 
 TEST_F(DesignCheckWindow, SavesTheCalculationSheet) {
