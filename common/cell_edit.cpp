@@ -1,20 +1,23 @@
 // Cell editor decisions for the editable grids.
 #include "common/cell_edit.h"
 
+#include "common/format/format_data.h"
 #include "common/fullwidth.h"
+#include "common/profile_tables.h"
 
 namespace common {
 
 namespace {
-GridParams make(int rows, int cols, ColumnSet typing, ColumnSet keyOpen, int k, int wrapCol,
-                ColumnSet numeric) {
+// lastMoveCol: the last column that moving right reaches before it wraps to wrapCol.
+GridParams make(int rows, int cols, ColumnSet typing, ColumnSet keyOpen, int lastMoveCol,
+                int wrapCol, ColumnSet numeric) {
     GridParams p;
     p.dataRows = rows;
     p.dataCols = cols;
     p.typing = typing;
     p.keyOpen = keyOpen;
     p.numeric = numeric;
-    p.k = k;
+    p.k = cols + 1 - lastMoveCol;
     p.wrapCol = wrapCol;
     p.wrapRowLimit = rows;
     return p;
@@ -24,13 +27,42 @@ GridParams make(int rows, int cols, ColumnSet typing, ColumnSet keyOpen, int k, 
 // Number columns: lengths, levels, counts, gradients, inverts, covers, marks, depths and
 // sizes. Route numbers, labels, pipe codes, manhole numbers and types, and code names are
 // text.
-GridParams routeGridParams() { return make(200, 4, {1, 4}, {1, 4}, 1, 1, {2, 4}); }
-GridParams splitGridParams() { return make(1000, 12, {2, 7}, {1, 12, 1}, 6, 2, {2, 12, 4}); }
-GridParams manholeGridParams() { return make(1000, 8, {2, 5}, {1, 8}, 4, 2, {4, 8}); }
-GridParams changePointGridParams() { return make(200, 4, {1, 4}, {1, 4}, 1, 1, {2, 4}); }
-GridParams circularGridParams() { return make(100, 4, {1, 4}, {1, 4}, 1, 1, {2, 4}); }
-GridParams boxGridParams() { return make(100, 5, {1, 5}, {1, 5}, 1, 1, {2, 5}); }
-GridParams manholeTypeGridParams() { return make(100, 2, {1, 2}, {1, 2}, 1, 1, {2, 2}); }
+GridParams routeGridParams() {
+    using C = RouteCol;
+    return make(kRouteRows, C::Count, {C::Route, C::Ground}, {C::Route, C::Ground}, C::Ground,
+                C::Route, {C::Length, C::Ground});
+}
+GridParams splitGridParams() {
+    using C = SplitCol;
+    return make(kProfileTableRows, C::Count, {C::Length, C::EndInvert},
+                {C::Label, C::Count, C::Label}, C::EndInvert, C::Length,
+                {C::Length, C::EndMark, C::PipeCode});
+}
+GridParams manholeGridParams() {
+    using C = ManholeCol;
+    return make(kProfileTableRows, C::Count, {C::Number, C::Drop}, {C::Label, C::Count}, C::Drop,
+                C::Number, {C::DropPipeMm, C::Depth});
+}
+GridParams changePointGridParams() {
+    using C = ChangePointCol;
+    return make(kRouteRows, C::Count, {C::Route, C::Cover}, {C::Route, C::Cover}, C::Cover,
+                C::Route, {C::Distance, C::Cover});
+}
+GridParams circularGridParams() {
+    using C = CircularCol;
+    return make(kFormatTableRows, C::Count, {C::Code, C::Count}, {C::Code, C::Count}, C::Count,
+                C::Code, {C::Diameter, C::Excavation});
+}
+GridParams boxGridParams() {
+    using C = BoxCol;
+    return make(kFormatTableRows, C::Count, {C::Code, C::Count}, {C::Code, C::Count}, C::Count,
+                C::Code, {C::Height, C::Excavation});
+}
+GridParams manholeTypeGridParams() {
+    using C = ManholeTypeCol;
+    return make(kFormatTableRows, C::Count, {C::Name, C::Count}, {C::Name, C::Count}, C::Count,
+                C::Name, {C::LargestPipeMm, C::LargestPipeMm});
+}
 
 std::string utf8Of(char32_t c) {
     std::string s;

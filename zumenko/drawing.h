@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/format/format_data.h"
+#include "common/profile_tables.h"
 #include "common/table.h"
 
 namespace zumenko {
@@ -40,27 +41,54 @@ struct DrawingSettings {
     std::string maxDiameter = "600";
 };
 
+using common::ChangePointCol;
+using common::GroundPointCol;
+using common::ManholeCol;
+using common::ProfilePointCol;
+using common::RouteCol;
+using common::SplitCol;
+using common::SplitPointCol;
+
+// The mirrored tables keep their source's columns (FGrid10 those of FGrid7, FGrid13 those
+// of FGrid8, distances counted from the downstream end) and add one:
+// FGrid11, the manholes: their distance from the downstream end after the manhole's columns.
+struct MirroredManholeCol {
+    enum : int { Distance = ManholeCol::Count + 1, Count = Distance };
+};
+// FGrid12, the splits: their distance from the downstream end where the editor keeps the
+// ground mark (the marks are not handed over).
+struct MirroredSplitCol {
+    enum : int { Distance = SplitCol::GroundMark, Count = SplitCol::Count };
+};
+// FGrid14, the ground points: the spacing to the previous point after FGrid5's columns.
+struct MirroredGroundCol {
+    enum : int { Spacing = GroundPointCol::Count + 1, Count = Spacing };
+};
+
 struct Drawing {
     Drawing();  // the tables set up and labelled, settings at their start values
 
-    common::Table routes{200, 4};        // 路線番号, route length, spans, start ground level
-    common::Table split{1000, 12};       // split table; columns 10-12 stay empty
-    common::Table changePoints{200, 4};  // change-point table
-    common::Table manholes{1000, 8};     // manhole table
-    common::Table fgrid7{1000, 4};       // split points: label, split length, 追加距離, ground
-    common::Table fgrid8{1000, 7};       // route starts and change points
-    common::Table fgrid5{1000, 3};       // merged ground points: label, 追加距離, ground
+    // The editor's tables as handed over; their columns are named in
+    // common/profile_tables.h.
+    static constexpr int kLongRows = common::kProfileTableRows;
+    common::Table routes{common::kRouteRows, RouteCol::Count};
+    common::Table split{kLongRows, SplitCol::Count};  // the mark columns stay empty
+    common::Table changePoints{common::kRouteRows, ChangePointCol::Count};
+    common::Table manholes{kLongRows, ManholeCol::Count};
+    common::Table fgrid7{kLongRows, SplitPointCol::Count};    // split points
+    common::Table fgrid8{kLongRows, ProfilePointCol::Count};  // route starts and change points
+    common::Table fgrid5{kLongRows, GroundPointCol::Count};   // merged ground points
 
     DrawingSettings settings;
     // The format tables and the 91 items, as handed on (an empty item as "0").
     common::FormatData format;
 
     // Mirrored copies, stations counted from the downstream end (built by the intake).
-    common::Table fgrid10{1000, 4};   // of fgrid7, column 3 from the downstream end
-    common::Table fgrid11{1000, 9};   // of manholes, column 9 = 追加距離
-    common::Table fgrid12{1000, 12};  // of split, column 10 = 追加距離
-    common::Table fgrid13{1000, 7};   // of fgrid8, column 3 from the downstream end
-    common::Table fgrid14{1000, 4};   // of fgrid5, column 2 recomputed, column 4 = spacing
+    common::Table fgrid10{kLongRows, SplitPointCol::Count};       // of fgrid7
+    common::Table fgrid11{kLongRows, MirroredManholeCol::Count};  // of manholes
+    common::Table fgrid12{kLongRows, MirroredSplitCol::Count};    // of split
+    common::Table fgrid13{kLongRows, ProfilePointCol::Count};     // of fgrid8
+    common::Table fgrid14{kLongRows, MirroredGroundCol::Count};   // of fgrid5
 
     const std::string& digit(Digit d) const { return settings.digits[static_cast<size_t>(d)]; }
 };

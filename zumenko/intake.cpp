@@ -110,11 +110,11 @@ bool readSettings(Reader& in, Drawing& doc) {
     return true;
 }
 
-// Rows 1.. of src up to the first blank column 1, columns 1..cols copied into dst.
+// Rows 1.. of src up to the first blank key cell, columns 1..cols copied into dst.
 int copyRows(const common::Table& src, common::Table& dst, int cols) {
     int n = 0;
     for (int r = 1; r <= src.dataRows() && r <= dst.dataRows(); ++r) {
-        if (src.text(r, 1).empty()) break;
+        if (src.text(r, common::kKeyCol).empty()) break;
         for (int c = 1; c <= cols; ++c) dst.setText(r, c, src.text(r, c));
         n = r;
     }
@@ -147,7 +147,7 @@ void sortDescending(common::Table& t, int rows, int c) {
         return ka.value > kb.value;
     });
     t.relabel();
-    t.setCurrent(1, 1);
+    t.setCurrent(1, common::kKeyCol);
 }
 
 std::string mask3(float x) { return common::formatMask(x, 3); }
@@ -155,9 +155,9 @@ std::string mask3(float x) { return common::formatMask(x, 3); }
 // Column c from the downstream end: 0 at row 1, then the previous row's value plus the
 // row's own length (column lengthCol), in single precision.
 void accumulate(common::Table& t, int c, int lengthCol) {
-    if (t.text(1, 1).empty()) return;
+    if (t.text(1, common::kKeyCol).empty()) return;
     t.setText(1, c, "0");
-    for (int j = 2; j <= t.dataRows() && !t.text(j, 1).empty(); ++j) {
+    for (int j = 2; j <= t.dataRows() && !t.text(j, common::kKeyCol).empty(); ++j) {
         float sum = common::valFloat(t.text(j - 1, c)) + common::valFloat(t.text(j, lengthCol));
         t.setText(j, c, mask3(sum));
     }
@@ -172,13 +172,15 @@ void clearData(common::Table& t) {
 
 bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc, std::string* error) {
     Reader in(lines, error);
-    if (!in.block(doc.routes, 4, 4)) return false;
-    if (!in.block(doc.split, 13, 9)) return false;
-    if (!in.block(doc.changePoints, 4, 4)) return false;
-    if (!in.block(doc.manholes, 8, 8)) return false;
-    if (!in.block(doc.fgrid7, 4, 4)) return false;
-    if (!in.block(doc.fgrid8, 7, 7)) return false;
-    if (!in.block(doc.fgrid5, 3, 3)) return false;
+    // Each block: its record's values after the row number, and the columns kept.
+    constexpr int kSplitValues = SplitCol::LastData + 4;  // four empty texts end a record
+    if (!in.block(doc.routes, RouteCol::Count, RouteCol::Count)) return false;
+    if (!in.block(doc.split, kSplitValues, SplitCol::LastData)) return false;
+    if (!in.block(doc.changePoints, ChangePointCol::Count, ChangePointCol::Count)) return false;
+    if (!in.block(doc.manholes, ManholeCol::Count, ManholeCol::Count)) return false;
+    if (!in.block(doc.fgrid7, SplitPointCol::Count, SplitPointCol::Count)) return false;
+    if (!in.block(doc.fgrid8, ProfilePointCol::Count, ProfilePointCol::Count)) return false;
+    if (!in.block(doc.fgrid5, GroundPointCol::Count, GroundPointCol::Count)) return false;
     if (!in.oneTextPerLine(doc.format.circular)) return false;
     if (!in.oneTextPerLine(doc.format.box)) return false;
     if (!in.oneTextPerLine(doc.format.manholeTypes)) return false;
@@ -205,35 +207,46 @@ void buildMirroredTables(Drawing& doc) {
         clearData(*t);
 
     // FGrid10: the split points from the downstream end.
-    int n10 = copyRows(doc.fgrid7, doc.fgrid10, 4);
-    sortDescending(doc.fgrid10, n10, 3);
-    accumulate(doc.fgrid10, 3, 2);
+    int n10 = copyRows(doc.fgrid7, doc.fgrid10, SplitPointCol::Count);
+    sortDescending(doc.fgrid10, n10, SplitPointCol::Distance);
+    accumulate(doc.fgrid10, SplitPointCol::Distance, SplitPointCol::Length);
+    auto mirroredDistance = [&](int r) -> const std::string& {
+        return doc.fgrid10.text(r, SplitPointCol::Distance);
+    };
+    auto distance = [&](int r) -> const std::string& {
+        return doc.fgrid7.text(r, SplitPointCol::Distance);
+    };
 
     // FGrid11 and FGrid12 pair manhole row r and split row r with split point r, so they
     // sort along with it and then take its mirrored distance.
-    int n11 = copyRows(doc.manholes, doc.fgrid11, 8);
-    for (int r = 1; r <= n11; ++r) doc.fgrid11.setText(r, 9, doc.fgrid7.text(r, 3));
-    sortDescending(doc.fgrid11, n11, 9);
-    for (int r = 1; r <= n11; ++r) doc.fgrid11.setText(r, 9, doc.fgrid10.text(r, 3));
+    constexpr int kManholeDistance = MirroredManholeCol::Distance;
+    int n11 = copyRows(doc.manholes, doc.fgrid11, ManholeCol::Count);
+    for (int r = 1; r <= n11; ++r) doc.fgrid11.setText(r, kManholeDistance, distance(r));
+    sortDescending(doc.fgrid11, n11, kManholeDistance);
+    for (int r = 1; r <= n11; ++r) doc.fgrid11.setText(r, kManholeDistance, mirroredDistance(r));
 
-    int n12 = copyRows(doc.split, doc.fgrid12, 12);
-    for (int r = 1; r <= n12; ++r) doc.fgrid12.setText(r, 10, doc.fgrid7.text(r, 3));
-    sortDescending(doc.fgrid12, n12, 10);
-    for (int r = 1; r <= n12; ++r) doc.fgrid12.setText(r, 10, doc.fgrid10.text(r, 3));
+    constexpr int kSplitDistance = MirroredSplitCol::Distance;
+    int n12 = copyRows(doc.split, doc.fgrid12, SplitCol::Count);
+    for (int r = 1; r <= n12; ++r) doc.fgrid12.setText(r, kSplitDistance, distance(r));
+    sortDescending(doc.fgrid12, n12, kSplitDistance);
+    for (int r = 1; r <= n12; ++r) doc.fgrid12.setText(r, kSplitDistance, mirroredDistance(r));
 
-    int n13 = copyRows(doc.fgrid8, doc.fgrid13, 7);
-    sortDescending(doc.fgrid13, n13, 3);
-    accumulate(doc.fgrid13, 3, 2);
+    int n13 = copyRows(doc.fgrid8, doc.fgrid13, ProfilePointCol::Count);
+    sortDescending(doc.fgrid13, n13, ProfilePointCol::Distance);
+    accumulate(doc.fgrid13, ProfilePointCol::Distance, ProfilePointCol::Length);
 
     // FGrid14: spacings first, from the original distances, then the distances from them.
     common::Table& t = doc.fgrid14;
-    int n14 = copyRows(doc.fgrid5, t, 3);
-    sortDescending(t, n14, 2);
+    constexpr int kDistance = GroundPointCol::Distance;
+    constexpr int kSpacing = MirroredGroundCol::Spacing;
+    auto value = [&](int r, int c) { return common::valFloat(t.text(r, c)); };
+    int n14 = copyRows(doc.fgrid5, t, GroundPointCol::Count);
+    sortDescending(t, n14, kDistance);
     for (int j = 2; j <= n14; ++j)
-        t.setText(j, 4, mask3(common::valFloat(t.text(j - 1, 2)) - common::valFloat(t.text(j, 2))));
-    if (n14 >= 1) t.setText(1, 2, "0");
+        t.setText(j, kSpacing, mask3(value(j - 1, kDistance) - value(j, kDistance)));
+    if (n14 >= 1) t.setText(1, kDistance, "0");
     for (int j = 2; j <= n14; ++j)
-        t.setText(j, 2, mask3(common::valFloat(t.text(j - 1, 2)) + common::valFloat(t.text(j, 4))));
+        t.setText(j, kDistance, mask3(value(j - 1, kDistance) + value(j, kSpacing)));
 }
 
 }  // namespace zumenko

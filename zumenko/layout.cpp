@@ -33,7 +33,7 @@ double dropM(const Drawing& doc) {
 
 int stationCount(const Drawing& doc) {
     for (int r = 1; r <= doc.fgrid7.dataRows(); ++r)
-        if (doc.fgrid7.text(r, 3).empty()) return r - 1;
+        if (doc.fgrid7.text(r, SplitPointCol::Distance).empty()) return r - 1;
     return doc.fgrid7.dataRows();
 }
 
@@ -41,9 +41,9 @@ double floorToFive(double x) { return std::floor(x / 5) * 5 + 0.0; }
 
 double automaticDatumLevel(const Drawing& doc, bool upstreamToDownstream) {
     const common::Table& t = upstreamToDownstream ? doc.fgrid7 : doc.fgrid10;
-    double lowest = common::val(t.text(1, 4));
-    for (int r = 2; r <= t.dataRows() && !t.text(r, 4).empty(); ++r)
-        lowest = std::min(lowest, common::val(t.text(r, 4)));
+    double lowest = common::val(t.text(1, SplitPointCol::Ground));
+    for (int r = 2; r <= t.dataRows() && !t.text(r, SplitPointCol::Ground).empty(); ++r)
+        lowest = std::min(lowest, common::val(t.text(r, SplitPointCol::Ground)));
     return floorToFive(lowest - dropM(doc));
 }
 
@@ -64,10 +64,11 @@ LayoutResult layoutButton(const Drawing& doc, int startNo, int endNo) {
     res.ok = true;
     res.startNo = startNo;
     res.endNo = endNo;
-    res.length =
-        common::valFloat(doc.fgrid7.text(endNo, 3)) - common::valFloat(doc.fgrid7.text(startNo, 3));
+    res.length = common::valFloat(doc.fgrid7.text(endNo, SplitPointCol::Distance)) -
+                 common::valFloat(doc.fgrid7.text(startNo, SplitPointCol::Distance));
     res.lengthText = common::formatGeneral(res.length);
-    res.datumLevel = floorToFive(common::val(doc.fgrid7.text(endNo, 4)) - dropM(doc));
+    res.datumLevel =
+        floorToFive(common::val(doc.fgrid7.text(endNo, SplitPointCol::Ground)) - dropM(doc));
     res.datumText = common::formatGeneral(res.datumLevel);
     return res;
 }
