@@ -1,7 +1,7 @@
 // Number text: lenient parsing and decimal formatting that does not depend on the locale.
 #include "common/numtext.h"
 
-#include <locale.h>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace common {
 namespace {
@@ -48,11 +49,6 @@ size_t skipBlanks(std::string_view s) {
     size_t i = 0;
     while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
     return i;
-}
-
-locale_t cLocale() {
-    static locale_t loc = newlocale(LC_ALL_MASK, "C", nullptr);
-    return loc;
 }
 
 // Decimal digits of a value: value = 0.d1d2d3... x 10^(exp10 + 1), i.e. d1 stands at 10^exp10.
@@ -315,6 +311,47 @@ bool quickValue(std::string_view s, T& out) {
     return true;
 }
 
+// True when the numeric prefix (digits, point, exponent; no sign) is at least 1 in
+// magnitude: out of range it then overflows rather than underflows.
+bool atLeastOne(std::string_view s) {
+    long long whole = 0, digits = 0, first = -1;  // first: index of the first non-zero digit
+    size_t i = 0;
+    bool point = false;
+    for (; i < s.size() && s[i] != 'e' && s[i] != 'E'; ++i) {
+        if (s[i] == '.') {
+            point = true;
+            continue;
+        }
+        if (!point) ++whole;
+        if (first < 0 && s[i] != '0') first = digits;
+        ++digits;
+    }
+    if (first < 0) return false;
+    long long exponent = 0;
+    if (i < s.size()) {
+        size_t j = i + 1;
+        const bool negative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        for (; j < s.size(); ++j) exponent = std::min(exponent * 10 + (s[j] - '0'), 1000000000LL);
+        if (negative) exponent = -exponent;
+    }
+    return whole - 1 - first + exponent >= 0;
+}
+
+// The value of a numeric prefix (sign, digits with at most one point, exponent), correctly
+// rounded as strtod and strtof do, in any locale: beyond the range of T it is infinite,
+// below it zero, with the sign.
+template <typename T>
+T prefixValue(std::string_view s) {
+    const bool negative = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '+' || s[0] == '-')) s.remove_prefix(1);
+    T v = 0;
+    const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (r.ec == std::errc::result_out_of_range)
+        v = atLeastOne(s) ? std::numeric_limits<T>::infinity() : T(0);
+    return negative ? -v : v;
+}
+
 template <typename T>
 T valueOf(std::string_view text) {
     T quick;
@@ -324,11 +361,7 @@ T valueOf(std::string_view text) {
     if (len == 0) return 0;
     T fast;  // a prefix without exponent, as "12.5" of "12.5east"
     if (quickValue(text.substr(start, len), fast)) return fast;
-    const std::string prefix(text.substr(start, len));
-    if constexpr (sizeof(T) == 4)
-        return strtof_l(prefix.c_str(), nullptr, cLocale());
-    else
-        return strtod_l(prefix.c_str(), nullptr, cLocale());
+    return prefixValue<T>(text.substr(start, len));
 }
 
 }  // namespace

@@ -1,26 +1,16 @@
 // Rendezvous folder: fixed per system, shared by all programs of the suite.
 #include "common/rendezvous.h"
 
-#include <cstdlib>
-#ifndef _WIN32
-#include <pwd.h>
-#include <unistd.h>
-#endif
+#include "common/platform/paths.h"
 
 namespace common {
 
-std::filesystem::path rendezvousFolder() {
-#ifdef _WIN32
-    return std::filesystem::path("C:\\");
-#else
-    if (const char* home = std::getenv("HOME"); home && *home) return home;
-    if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
-    return std::filesystem::current_path();
-#endif
-}
+std::filesystem::path rendezvousFolder() { return platform::rendezvousFolder(); }
 
 std::filesystem::path rendezvousPath(std::string_view fileName) {
-    return rendezvousFolder() / std::filesystem::path(std::string(fileName));
+    return rendezvousFolder() / platform::pathFromUtf8(fileName);
 }
+
+std::string rendezvousFolderText() { return platform::pathToUtf8(rendezvousFolder()); }
 
 }  // namespace common

@@ -2,14 +2,18 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace common {
 
-// C:\ on Windows, the user's home folder elsewhere.
+// The user's profile folder on Windows, the home folder elsewhere.
 std::filesystem::path rendezvousFolder();
 
 // A file of the rendezvous folder, the name given in UTF-8 (e.g. "XTemp.txt").
 std::filesystem::path rendezvousPath(std::string_view fileName);
+
+// The rendezvous folder as UTF-8 text, for the messages that say where a file went.
+std::string rendezvousFolderText();
 
 }  // namespace common

@@ -1,8 +1,6 @@
 // Text files of the suite: read whole, written whole through a temporary file.
 #include "common/textfile.h"
 
-#include <unistd.h>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -43,38 +41,6 @@ std::optional<std::vector<std::string>> readCp932Lines(const std::filesystem::pa
     auto bytes = readFileBytes(path);
     if (!bytes) return std::nullopt;
     return splitLines(cp932ToUtf8(*bytes));
-}
-
-WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
-    namespace fs = std::filesystem;
-    fs::path tmp = path;
-    tmp += ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return {false, "cannot create " + tmp.string()};
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return {false, "cannot write " + tmp.string()};
-        }
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return {false, "cannot close " + tmp.string()};
-        }
-    }
-    std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(tmp, ignored);
-        return {false, "cannot replace " + path.string() + ": " + ec.message()};
-    }
-    return {};
 }
 
 std::optional<std::string> encodeCp932Lines(const std::vector<std::string>& lines,

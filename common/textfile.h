@@ -7,13 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "common/platform/safe_write.h"
+
 namespace common {
 
-struct WriteResult {
-    bool ok = true;
-    std::string error;  // why the write failed, for a log line or a detail text
-    explicit operator bool() const { return ok; }
-};
+// ok, or false with why the write failed (UTF-8), for a log line or a detail text.
+using WriteResult = platform::WriteResult;
 
 // The whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
@@ -27,7 +26,7 @@ std::optional<std::vector<std::string>> readCp932Lines(const std::filesystem::pa
 
 // Writes bytes to a temporary file beside path and renames it over path, so that a failed
 // write leaves the old file as it was.
-WriteResult writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+using platform::writeFileAtomic;
 
 // Each line in CP932 followed by CR LF.
 std::optional<std::string> encodeCp932Lines(const std::vector<std::string>& lines,

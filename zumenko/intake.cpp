@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "common/numtext.h"
+#include "common/platform/paths.h"
 #include "common/records.h"
 #include "common/textfile.h"
 
@@ -192,14 +193,14 @@ bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc, std::
 bool readHandoff(const std::filesystem::path& path, Drawing& doc, std::string* error) {
     auto lines = common::readCp932Lines(path);
     if (!lines) {
-        if (error) *error = "cannot read " + path.string();
+        if (error) *error = "cannot read " + platform::pathToUtf8(path);
         return false;
     }
     return readHandoffLines(*lines, doc, error);
 }
 
 std::string handoffErrorMessage(const std::filesystem::path& path) {
-    return std::string(kHandoffErrorText) + "\r\n" + path.string();
+    return std::string(kHandoffErrorText) + "\r\n" + platform::pathToUtf8(path);
 }
 
 void buildMirroredTables(Drawing& doc) {

@@ -1,6 +1,7 @@
 // Encoding and writing of the command script, shared by the window and gesui.
 #include "zumenko/script_file.h"
 
+#include "common/platform/paths.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
 
@@ -28,7 +29,7 @@ std::optional<DrawError> writeScriptFile(const std::filesystem::path& path,
     if (auto w = common::writeFileAtomic(path, *bytes); !w) {
         if (detail) *detail = w.error;
         return DrawError{kScriptErrorTitle,
-                         "作図コマンドを書き込めませんでした。\r\n" + path.string()};
+                         "作図コマンドを書き込めませんでした。\r\n" + platform::pathToUtf8(path)};
     }
     return std::nullopt;
 }

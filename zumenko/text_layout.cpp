@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace zumenko {
 
@@ -75,7 +76,7 @@ TextPlacement placeText(const Text& text, const TextMetrics& m) {
             break;
     }
     TextPlacement p;
-    p.angleRad = text.angleDeg * M_PI / 180.0;
+    p.angleRad = text.angleDeg * std::numbers::pi / 180.0;
     auto place = [&](double lx, double ly) {
         Point r = rotate({dx + lx, dy + ly}, p.angleRad);
         return Point{text.at.x + r.x, text.at.y + r.y};

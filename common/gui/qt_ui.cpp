@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QProcess>
 
 #include "common/gui/qtext.h"
+#include "common/platform/process.h"
 
 namespace gui {
 namespace {
@@ -36,7 +36,7 @@ QString displayText(const std::string& text) {
     return s;
 }
 
-std::filesystem::path toPath(const QString& s) { return std::filesystem::path(ss(s)); }
+std::filesystem::path toPath(const QString& s) { return qpath(s); }
 
 }  // namespace
 
@@ -95,8 +95,9 @@ void QtUi::showTab(int n) {
 }
 
 bool QtUi::startProgram(const std::string& name) {
-    QString program = QDir(programFolder()).filePath(qs(name));
-    return QProcess::startDetached(program, {}, programFolder());
+    const std::filesystem::path folder = qpath(programFolder());
+    return platform::startDetached(folder / platform::pathFromUtf8(platform::programFileName(name)),
+                                   folder);
 }
 
 void QtUi::beep() { QApplication::beep(); }

@@ -2,6 +2,7 @@
 #include "kandoru/files/osa_file.h"
 
 #include "common/numtext.h"
+#include "common/platform/paths.h"
 #include "common/records.h"
 
 namespace kandoru {
@@ -167,10 +168,7 @@ void readOsa(Document& doc, std::string_view bytes) {
     }
 }
 
-std::string pathText(const std::filesystem::path& path) {
-    auto u8 = path.u8string();
-    return std::string(reinterpret_cast<const char*>(u8.data()), u8.size());
-}
+std::string pathText(const std::filesystem::path& path) { return platform::pathToUtf8(path); }
 
 bool loadProfile(Document& doc, const std::filesystem::path& path) {
     auto bytes = common::readFileBytes(path);

@@ -79,7 +79,8 @@ void exportCommand(const Document& doc, common::Ui& ui) {
         return;
     }
     ui.message(common::Icon::Information, "データファイル",
-               "Ｃドライブにテキストファイルを書き出しました。\r\n\r\nファイル名：縦断データ");
+               "「" + common::rendezvousFolderText() +
+                   "」にテキストファイルを書き出しました。\r\n\r\nファイル名：縦断データ");
 }
 
 }  // namespace kandoru

@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "common/platform/paths.h"
 #include "common/rendezvous.h"
 #include "common/textfile.h"
 #include "shoveda/format/osb_file.h"
@@ -29,7 +30,7 @@ bool openFormat(FormatDocument& doc, common::Ui& ui) {
     if (!path || path->empty()) return false;
     if (!readFormatFile(doc, *path)) {
         ui.message(Icon::Critical, "読み込みエラー",
-                   "ファイルを開けませんでした。\r\n" + path->string());
+                   "ファイルを開けませんでした。\r\n" + platform::pathToUtf8(*path));
         return false;
     }
     return true;
@@ -48,7 +49,7 @@ bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, com
     std::vector<std::string> lines = osbLines(doc);
     if (!common::writeCp932Lines(path, lines)) {
         ui.message(Icon::Critical, "保存エラー",
-                   "ファイルを保存できませんでした。\r\n" + path.string() +
+                   "ファイルを保存できませんでした。\r\n" + platform::pathToUtf8(path) +
                        unmappableNote(lines, "保存してください。"));
         return false;
     }
@@ -97,12 +98,13 @@ bool exportSections(const FormatDocument& doc, common::Ui& ui) {
     std::vector<std::string> lines = exportLines(doc);
     if (!common::writeCp932Lines(path, lines)) {
         ui.message(Icon::Critical, "データファイル",
-                   "テキストファイルを書き出せませんでした。\r\n" + path.string() +
+                   "テキストファイルを書き出せませんでした。\r\n" + platform::pathToUtf8(path) +
                        unmappableNote(lines, "書き出してください。"));
         return false;
     }
     ui.message(Icon::Information, "データファイル",
-               "Ｃドライブにテキストファイルを書き出しました。\r\rファイル名：断面データ");
+               "「" + common::rendezvousFolderText() +
+                   "」にテキストファイルを書き出しました。\r\rファイル名：断面データ");
     return true;
 }
 

@@ -34,6 +34,7 @@
 namespace shoveda {
 
 using gui::qs;
+using gui::qsPath;
 using gui::ss;
 
 namespace {
@@ -633,7 +634,7 @@ void MainWindow::fileOpen() {
     if (!openFormat(doc_, *ui_)) return;
     for (auto* g : grids_) g->table().setCurrent(1, 1);
     showDocument();
-    statusPanel2_->setText(qs(doc_.filePath.string()));
+    statusPanel2_->setText(qsPath(doc_.filePath));
 }
 
 void MainWindow::fileSave() {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "common/platform/paths.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
 #include "kandoru/files/osa_file.h"
@@ -86,8 +87,9 @@ TEST(ExportCommand, WritesToTheRendezvousFolderAndSaysSoOrReportsTheFailure) {
         FakeUi ui;
         kandoru::exportCommand(doc, ui);
         EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Information, "データファイル",
-                                                  "Ｃドライブにテキストファイルを書き出しました。"
-                                                  "\r\n\r\nファイル名：縦断データ"}));
+                                                  "「" + platform::pathToUtf8(dir.path()) +
+                                                      "」にテキストファイルを書き出しました。"
+                                                      "\r\n\r\nファイル名：縦断データ"}));
         EXPECT_EQ(common::readFileBytes(dir / "縦断データ.txt"), bytesOf(doc));
     }
     {

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <map>
+#include <numbers>
 
 #include "common/sjis.h"
 #include "support/golden.h"
@@ -77,7 +78,7 @@ TEST(Dxf, ProfileReadsBackWithTheSameLayersLinesAndTexts) {
         const DL_TextData& t = got.texts[i];
         EXPECT_EQ(common::cp932ToUtf8(t.text), texts[i]->text);
         EXPECT_DOUBLE_EQ(t.height, texts[i]->height);
-        EXPECT_NEAR(t.angle, texts[i]->angleDeg * M_PI / 180, 1e-9);
+        EXPECT_NEAR(t.angle, texts[i]->angleDeg * std::numbers::pi / 180, 1e-9);
         EXPECT_NEAR(t.apx, texts[i]->at.x, 1e-6);
         EXPECT_NEAR(t.apy, texts[i]->at.y, 1e-6);
     }

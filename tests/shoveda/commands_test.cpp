@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/platform/paths.h"
 #include "common/rendezvous.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
@@ -151,7 +152,8 @@ TEST(ExportCommand, WritesTheSectionAndManholeTablesByteForByte) {
     EXPECT_EQ(
         ui.onlyMessage(),
         (ShownMessage{Icon::Information, "データファイル",
-                      "Ｃドライブにテキストファイルを書き出しました。\r\rファイル名：断面データ"}));
+                      "「" + platform::pathToUtf8(home.path()) +
+                          "」にテキストファイルを書き出しました。\r\rファイル名：断面データ"}));
     auto bytes = bytesOf(common::rendezvousPath("断面データ.txt"));
     EXPECT_TRUE(testing_support::matchesGolden("shoveda/export.txt", bytes));
     EXPECT_EQ(common::cp932ToUtf8(bytes),

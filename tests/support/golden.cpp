@@ -1,11 +1,12 @@
 // Golden files, temporary folders and a scoped HOME for tests.
 #include "support/golden.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include "common/platform/environment.h"
+#include "common/platform/paths.h"
 #include "common/textfile.h"
 
 namespace testing_support {
@@ -63,18 +64,13 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ec);
 }
 
-ScopedHome::ScopedHome(const std::filesystem::path& home) {
-    const char* old = std::getenv("HOME");
-    had_ = old != nullptr;
-    if (old) old_ = old;
-    setenv("HOME", home.c_str(), 1);
+ScopedHome::ScopedHome(const std::filesystem::path& home)
+    : old_(platform::environmentVariable(platform::rendezvousVariable())) {
+    platform::setEnvironmentVariable(platform::rendezvousVariable(), platform::pathToUtf8(home));
 }
 
 ScopedHome::~ScopedHome() {
-    if (had_)
-        setenv("HOME", old_.c_str(), 1);
-    else
-        unsetenv("HOME");
+    platform::setEnvironmentVariable(platform::rendezvousVariable(), old_);
 }
 
 }  // namespace testing_support

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include <gtest/gtest.h>
+
+#include "common/platform/paths.h"
 
 namespace testing_support {
 
@@ -26,22 +29,24 @@ public:
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const {
-        return path_ / std::string(name);
+        return path_ / platform::pathFromUtf8(name);
     }
 
 private:
     std::filesystem::path path_;
 };
 
-// Points HOME (and so the rendezvous folder) at a folder for the lifetime of the object.
+// Points the rendezvous folder (HOME, or USERPROFILE on Windows) at a folder for the
+// lifetime of the object.
 class ScopedHome {
 public:
     explicit ScopedHome(const std::filesystem::path& home);
     ~ScopedHome();
+    ScopedHome(const ScopedHome&) = delete;
+    ScopedHome& operator=(const ScopedHome&) = delete;
 
 private:
-    std::string old_;
-    bool had_;
+    std::optional<std::string> old_;
 };
 
 }  // namespace testing_support

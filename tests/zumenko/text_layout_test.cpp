@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 using namespace zumenko;
 
@@ -64,8 +65,8 @@ TEST(TextLayout, RotationTurnsAboutTheInsertionPointCounterClockwise) {
     // The manhole labels' 30 degrees: the baseline climbs at 30 degrees from the point.
     auto p = place({HAlign::Left, VAlign::Baseline}, 30);
     expectPoint(p.box[1],
-                {100 + 8 * std::cos(M_PI / 6) + 0.6 * std::sin(M_PI / 6),
-                 50 + 8 * std::sin(M_PI / 6) - 0.6 * std::cos(M_PI / 6)},
+                {100 + 8 * std::cos(std::numbers::pi / 6) + 0.6 * std::sin(std::numbers::pi / 6),
+                 50 + 8 * std::sin(std::numbers::pi / 6) - 0.6 * std::cos(std::numbers::pi / 6)},
                 "30 degrees, end of descent line");
 }
 

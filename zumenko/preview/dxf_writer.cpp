@@ -7,6 +7,7 @@
 
 #include <dxflib/dl_dxf.h>
 
+#include "common/platform/paths.h"
 #include "common/sjis.h"
 #include "zumenko/preview/layer_colors.h"
 #include "zumenko/preview/temp_file.h"
@@ -214,8 +215,15 @@ common::WriteResult writeDxf(const Figure& figure, const std::filesystem::path& 
     {
         CNumericLocale cLocale;
         DL_Dxf dxf;
-        std::unique_ptr<DL_WriterA> dw(dxf.out(tmp.c_str(), DL_Codes::AC1015));
-        if (!dw || dw->openFailed()) return {false, "cannot create " + tmp.string()};
+        // dxflib opens files by a narrow name only.
+        const auto name = platform::narrowFileName(tmp);
+        std::unique_ptr<DL_WriterA> dw(name ? dxf.out(name->c_str(), DL_Codes::AC1015) : nullptr);
+        if (!dw || dw->openFailed()) {
+            dw.reset();
+            std::error_code ec;
+            std::filesystem::remove(tmp, ec);
+            return {false, "cannot create " + platform::pathToUtf8(tmp)};
+        }
         writeDocument(figure, *enc, dxf, *dw);
         dw->close();
     }

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <regex>
 
+#include "common/platform/environment.h"
+#include "common/platform/paths.h"
 #include "zumenko/preview/layer_colors.h"
 #include "zumenko/preview/temp_file.h"
 
@@ -120,7 +122,8 @@ bool exactPageBoxes(std::string& pdf, const std::vector<QSizeF>& pagesPt) {
 
 void ensureGuiApplication() {
     if (QCoreApplication::instance()) return;
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (!platform::environmentVariable("QT_QPA_PLATFORM"))
+        platform::setEnvironmentVariable("QT_QPA_PLATFORM", "offscreen");
     previousHandler = qInstallMessageHandler(quietHandler);
     static int argc = 1;
     static char name[] = "gesui";
@@ -218,7 +221,7 @@ Picture renderImage(const Figure& figure, int widthPx) {
 }
 
 std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& path) {
-    std::string ext = path.extension().string();
+    std::string ext = platform::pathToUtf8(path.extension());
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return std::tolower(c); });
     if (ext == ".png") return PictureFormat::Png;
@@ -232,7 +235,7 @@ common::WriteResult writePicture(const Figure& figure, const std::filesystem::pa
     auto format = pictureFormatOf(path);
     if (!format) return {false, "出力ファイルの拡張子は .png、.svg、.pdf のどれかにしてください"};
     const auto tmp = tempBeside(path);
-    const QString tmpName = QString::fromStdString(tmp.string());
+    const QString tmpName = QString::fromStdString(platform::pathToUtf8(tmp));
 
     if (*format == PictureFormat::Png) {
         Picture pic = renderImage(figure, options.widthPx);
@@ -250,7 +253,7 @@ common::WriteResult writePicture(const Figure& figure, const std::filesystem::pa
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("下水縦断図"));
         QPainter painter;
-        if (!painter.begin(&svg)) return {false, "cannot create " + tmp.string()};
+        if (!painter.begin(&svg)) return {false, "cannot create " + platform::pathToUtf8(tmp)};
         painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
         paintDrawing(painter, figure, fitView(ext, size.width(), size.height(), margin),
                      std::max(1.0, size.width() / 2400.0));
@@ -294,7 +297,7 @@ common::WriteResult writePicture(const Figure& figure, const std::filesystem::pa
     };
     pdf.setPageLayout(layoutOf(pages[0]));
     QPainter painter;
-    if (!painter.begin(&pdf)) return {false, "cannot create " + tmp.string()};
+    if (!painter.begin(&pdf)) return {false, "cannot create " + platform::pathToUtf8(tmp)};
     bool ok = true;
     for (size_t i = 0; i < pages.size() && ok; ++i) {
         if (i > 0) {

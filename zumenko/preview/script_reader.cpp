@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/numtext.h"
+#include "common/platform/paths.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
 #include "zumenko/drawable.h"
@@ -254,15 +255,16 @@ std::optional<ReadResult> readScriptFile(const std::filesystem::path& path) {
 std::optional<Figure> loadDrawing(const std::filesystem::path& path, std::string* message) {
     auto result = readScriptFile(path);
     if (!result) {
-        *message = "スクリプト " + path.string() + " を読めません\n";
+        *message = "スクリプト " + platform::pathToUtf8(path) + " を読めません\n";
         return std::nullopt;
     }
     if (!result->errors.empty()) {
-        *message = path.string() + " に解釈できない行があります\n" + describeErrors(result->errors);
+        *message = platform::pathToUtf8(path) + " に解釈できない行があります\n" +
+                   describeErrors(result->errors);
         return std::nullopt;
     }
     if (result->figure.elements.empty()) {
-        *message = path.string() + " には描く線も文字もありません\n";
+        *message = platform::pathToUtf8(path) + " には描く線も文字もありません\n";
         return std::nullopt;
     }
     return std::move(result->figure);

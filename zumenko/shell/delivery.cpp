@@ -1,6 +1,7 @@
 // The drawing buttons' delivery steps.
 #include "zumenko/shell/delivery.h"
 
+#include "common/platform/paths.h"
 #include "common/sjis.h"
 #include "common/textfile.h"
 
@@ -24,7 +25,7 @@ bool deliver(const ScriptResult& script, common::Ui& ui, const std::filesystem::
     auto bytes = common::readFileBytes(scriptPath);
     if (!bytes) {
         ui.message(common::Icon::Critical, "作図データ",
-                   "作図コマンドを読み込めませんでした。\r\n" + scriptPath.string());
+                   "作図コマンドを読み込めませんでした。\r\n" + platform::pathToUtf8(scriptPath));
         return false;
     }
     ui.setClipboard(common::cp932ToUtf8(*bytes));

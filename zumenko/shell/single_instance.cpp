@@ -1,12 +1,12 @@
-// The single-instance lock: a lock file holding the owner's process id, so that a lock
-// left by a crashed instance is recognised as stale and taken over.
+// The single-instance lock: a lock the system drops when its holder ends, so that a lock
+// left by a crashed instance never keeps the next one out; and the clipboard serving's
+// local socket.
 #include "zumenko/shell/single_instance.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QLocalSocket>
-#include <QStandardPaths>
 
+#include "common/platform/paths.h"
 #include "common/rendezvous.h"
 
 namespace zumenko {
@@ -15,37 +15,23 @@ namespace {
 // The rendezvous folder as a short key: instances sharing the hand-off and script files
 // exclude each other, others (a test under its own home folder) do not.
 QString rendezvousKey() {
-    const QString rendezvous = QString::fromStdString(common::rendezvousFolder().string());
+    const QByteArray rendezvous = QByteArray::fromStdString(common::rendezvousFolderText());
     return QString::fromLatin1(
-        QCryptographicHash::hash(rendezvous.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+        QCryptographicHash::hash(rendezvous, QCryptographicHash::Sha1).toHex().left(12));
 }
 }  // namespace
 
 QString SingleInstance::lockPath() {
-    const QString rendezvous = QString::fromStdString(common::rendezvousFolder().string());
-    QString folder;
-#ifdef Q_OS_WIN
-    folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);  // per user
-#else
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = rendezvous;  // the home folder
-#endif
-    return QDir(folder).filePath(QStringLiteral(".Zumenko-") + rendezvousKey() +
-                                 QStringLiteral(".lock"));
+    const auto file =
+        platform::lockFolder() / (".Zumenko-" + rendezvousKey().toStdString() + ".lock");
+    return QString::fromStdString(platform::pathToUtf8(file));
 }
 
 QString SingleInstance::serverName() {
-#ifdef Q_OS_WIN
-    // A pipe name of this user's session; no folder.
-    return QStringLiteral("Zumenko-") + qEnvironmentVariable("USERNAME") + QLatin1Char('-') +
-           rendezvousKey();
-#else
-    // A socket file beside the lock file (the user's own folder, not the shared temp).
-    QString path = lockPath();
-    path.chop(5);  // ".lock"
-    return path + QStringLiteral(".serve");
-#endif
+    // The user's own folder, not the shared temporary one (a pipe of the session on
+    // Windows, where the rendezvous key is per user already).
+    return QString::fromStdString(
+        platform::localServerName(".Zumenko-" + rendezvousKey().toStdString() + ".serve"));
 }
 
 bool SingleInstance::serveUntilReplaced(std::function<void()> onEnd) {
@@ -76,18 +62,10 @@ bool SingleInstance::endPreviousServing(int timeoutMs) {
 }
 
 bool SingleInstance::acquire() {
-    lock_ = std::make_unique<QLockFile>(lockPath());
-    // A lock whose owner died is stale at once; one held by a live owner is never
-    // removed, however old (the owner keeps a native lock on the file).
-    if (lock_->tryLock(0)) return true;
-    bool held = lock_->error() == QLockFile::LockFailedError;
-    lock_.reset();
-    return !held;
+    const auto file = platform::pathFromUtf8(lockPath().toStdString());
+    return lock_.acquire(file) != platform::InstanceLock::Result::Held;
 }
 
-void SingleInstance::release() {
-    if (lock_) lock_->unlock();
-    lock_.reset();
-}
+void SingleInstance::release() { lock_.release(); }
 
 }  // namespace zumenko

@@ -2,17 +2,18 @@
 #pragma once
 
 #include <QLocalServer>
-#include <QLockFile>
 #include <QString>
 #include <functional>
 #include <memory>
+
+#include "common/platform/instance_lock.h"
 
 namespace zumenko {
 
 class SingleInstance {
 public:
-    // The lock file of this user and rendezvous folder (in the user's runtime folder, or
-    // the home folder when there is none).
+    // The lock file of this user and rendezvous folder (in the user's runtime or temporary
+    // folder, or the home folder when there is none).
     static QString lockPath();
 
     // False only when another instance holds the lock. A lock that cannot be created at
@@ -32,7 +33,7 @@ private:
     // Where a serving instance listens: one name per user and rendezvous folder.
     static QString serverName();
 
-    std::unique_ptr<QLockFile> lock_;
+    platform::InstanceLock lock_;
     std::unique_ptr<QLocalServer> server_;
 };
 

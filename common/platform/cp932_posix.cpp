@@ -1,12 +1,12 @@
 // CP932 conversion through iconv ("CP932", not "SHIFT_JIS": only CP932 keeps the
 // NEC/IBM extensions and reads 0x5C as a backslash).
-#include "common/sjis.h"
+#include "common/platform/cp932.h"
 
 #include <iconv.h>
 #include <algorithm>
 #include <cerrno>
 
-namespace common {
+namespace platform {
 namespace {
 
 class Converter {
@@ -87,4 +87,4 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* unmap
     return out;
 }
 
-}  // namespace common
+}  // namespace platform
