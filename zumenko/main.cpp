@@ -61,8 +61,9 @@ int main(int argc, char** argv) {
     if (!window.intake(common::rendezvousPath("XTemp.txt"))) return 1;
 
     window.onEnd = [&](bool delivered) {
-        if (const QByteArray out = qgetenv("GESUI_TEST_CLIPBOARD"); delivered && !out.isEmpty()) {
-            QFile f(QString::fromLocal8Bit(out));
+        if (const QString out = qEnvironmentVariable("GESUI_TEST_CLIPBOARD");
+            delivered && !out.isEmpty()) {
+            QFile f(out);
             if (f.open(QIODevice::WriteOnly)) f.write(clipboard->text().toUtf8());
         }
         if (!delivered || !ownerServesClipboard()) {
