@@ -45,6 +45,12 @@ struct ManholeTypeCol {
     };
 };
 
+// Column 1 of every format table holds its code name or type name; a blank one ends the
+// table for every scan.
+inline constexpr int kFormatKeyCol = 1;
+static_assert(CircularCol::Code == kFormatKeyCol && BoxCol::Code == kFormatKeyCol &&
+              ManholeTypeCol::Name == kFormatKeyCol);
+
 class FormatData {
 public:
     FormatData();  // empty cells and items, the tables labelled

@@ -632,7 +632,7 @@ void MainWindow::showDocument() {
 void MainWindow::fileOpen() {
     commitEditors();
     if (!openFormat(doc_, *ui_)) return;
-    for (auto* g : grids_) g->table().setCurrent(1, 1);
+    for (auto* g : grids_) g->table().setCurrent(1, common::kFormatKeyCol);
     showDocument();
     statusPanel2_->setText(qsPath(doc_.filePath));
 }
