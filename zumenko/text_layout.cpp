@@ -11,10 +11,10 @@ namespace {
 
 // The pinned gothic font per em: its full-width box runs from 0.12011 below the baseline
 // to 0.87989 above (the font's ascent), glyphs reach 0.1958 below it; a half-width
-// character advances half an em.
-constexpr double kTop = 0.87989;
-constexpr double kBottom = 1 - kTop;
-constexpr double kDescent = 0.1958;
+// character advances half an em. A text of height 1 is 1 / 0.87989 em large.
+constexpr double kAscentEm = 0.87989;
+constexpr double kBoxFootEm = 1 - kAscentEm;
+constexpr double kDescentEm = 0.1958;
 
 bool isHalfWidth(char32_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F); }
 
@@ -43,7 +43,7 @@ Point rotate(Point p, double angle) {
 TextMetrics estimateTextMetrics(std::string_view utf8) {
     double ems = 0;
     forEachCodePoint(utf8, [&](char32_t c) { ems += isHalfWidth(c) ? 0.5 : 1.0; });
-    return {ems, kTop, kDescent, kTop, kBottom};
+    return {ems / kAscentEm, 1, kDescentEm / kAscentEm, 1, kBoxFootEm / kAscentEm};
 }
 
 TextPlacement placeText(const Text& text, const TextMetrics& m) {
@@ -68,8 +68,8 @@ TextPlacement placeText(const Text& text, const TextMetrics& m) {
         case VAlign::Bottom:
             dy = m.bottom * h;
             break;
-        case VAlign::Middle:
-            dy = -(m.top - m.bottom) / 2 * h;
+        case VAlign::Middle:  // half the text height, as "MC" has it
+            dy = -m.top / 2 * h;
             break;
         case VAlign::Top:
             dy = -m.top * h;

@@ -10,10 +10,11 @@
 
 namespace zumenko {
 
-// Size of a text of height 1. Japanese drafting measures a text by its full-width
-// character box, so the height is the font's em square: Top is the top of that box,
-// Bottom its foot (below the baseline, where the descenders end), Middle half-way.
-// ascent and descent say how far any glyph may reach, for the extents.
+// Size of a text of height 1. AutoCAD draws a TrueType text so that its height is the
+// font's ascent above the baseline (the capital height and the room above it), not the
+// whole character box with the descent: Top is that height, Middle half of it, Bottom the
+// foot of the full-width character box below the baseline. ascent and descent say how far
+// any glyph may reach, for the extents.
 struct TextMetrics {
     double advance = 0;
     double ascent = 1;

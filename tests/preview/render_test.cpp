@@ -37,8 +37,15 @@ QRect inkBox(const QImage& img, QRect within = {}) {
 
 struct Rendered {
     QRect ink;
-    QPointF at;  // the insertion point on the image
+    QPointF at;     // the insertion point on the image
+    double unitPx;  // pixels per drawing unit
 };
+
+// The pinned font's full-width box per em: from 0.12011 below the baseline to its ascent,
+// 0.87989 above. A text's height is the ascent, so the box is 1 / 0.87989 heights tall and
+// "MC" centres half a height above the baseline, a little above the box's middle.
+constexpr double kBoxHeights = 1 / 0.87989;
+constexpr double kMiddleFromTop = 0.5 / kBoxHeights;
 
 // "─│─": the bars span the font's full-width box from foot to top and the rules its whole
 // advance, so the ink is exactly the box that justification places.
@@ -47,7 +54,7 @@ Rendered renderOne(const char* justify, int angle) {
                          std::to_string(angle) + " ─│─ "});
     EXPECT_TRUE(r.errors.empty());
     Picture pic = renderImage(r.figure, 600);
-    return {inkBox(pic.image), pic.view.toDevice({1000, 1000})};
+    return {inkBox(pic.image), pic.view.toDevice({1000, 1000}), pic.view.scale};
 }
 
 // Where the point lies on the ink box: 0 left or top edge, 0.5 middle, 1 right or bottom.
@@ -76,16 +83,26 @@ TEST(Render, PinnedFontIsUsedAndAgreesWithTheCoreEstimate) {
     }
 }
 
+// AutoCAD sizes a TrueType text by its ascent: the box of a text 100 units high is
+// 100 / 0.87989 units tall, not 100.
+TEST(Render, TextsAreAsTallAsAutoCadDrawsThem) {
+    for (int angle : {0, 90}) {
+        Rendered t = renderOne("tl", angle);
+        const double boxPx = angle == 0 ? t.ink.height() : t.ink.width();
+        EXPECT_NEAR(boxPx / (100 * t.unitPx), kBoxHeights, 0.02) << angle;
+    }
+}
+
 TEST(Render, EachJustificationPutsTheTextWhereAutoCadDoes) {
     expectAt("tl", 0, 0, 0);
-    expectAt("mc", 0, 0.5, 0.5);
+    expectAt("mc", 0, 0.5, kMiddleFromTop);
     expectAt("br", 0, 1, 1);
     expectAt("BL", 0, 0, 1);
     expectAt("bc", 0, 0.5, 1);
     // Turned 90 degrees counter-clockwise: the text runs up the page and its top faces
     // left, so its start is at the bottom of the ink and its foot on the right.
     expectAt("tl", 90, 0, 1);
-    expectAt("mc", 90, 0.5, 0.5);
+    expectAt("mc", 90, kMiddleFromTop, 0.5);
     expectAt("br", 90, 1, 0);
     expectAt("BL", 90, 1, 1);
     expectAt("bc", 90, 1, 0.5);

@@ -72,12 +72,13 @@ TEST(ScriptReader, GoldenScriptGivesItsElementsLayersAndExtents) {
     EXPECT_EQ(d.elements[5].layer, 1);
 
     // The title hangs from its point; the value, centred on x = 1000 and turned upright,
-    // reaches past it on its foot's side (+x) by half the box plus the descent.
+    // reaches past it on its foot's side (+x) by half its height (the font's ascent) plus
+    // the descent, both in units of the ascent.
     Box ext = extents(d);
     EXPECT_DOUBLE_EQ(ext.minX, -500);
     EXPECT_DOUBLE_EQ(ext.minY, 0);
     EXPECT_NEAR(ext.maxY, 2100, 1e-9);
-    EXPECT_NEAR(ext.maxX, 1000 + (kTop - 0.5) * 25 + kDescent * 25, 1e-9);
+    EXPECT_NEAR(ext.maxX, 1000 + 0.5 * 25 + kDescent / kTop * 25, 1e-9);
 }
 
 TEST(ScriptReader, EveryLineNotUnderstoodIsReportedWithItsNumber) {

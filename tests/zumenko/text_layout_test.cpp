@@ -27,14 +27,14 @@ void expectPoint(Point actual, Point expected, const char* what) {
 
 TEST(TextLayout, BaselineStartOfEachJustificationUpright) {
     // Height 2, advance 8: top-left hangs the box below the point, middle-centre has the
-    // point in the middle of the box, bottom stands the box's foot on it.
+    // point half the height above the baseline, bottom stands the box's foot on it.
     struct Case {
         Justify j;
         Point origin;
         const char* name;
     } cases[] = {
         {{HAlign::Left, VAlign::Top}, {100, 48}, "tl"},
-        {{HAlign::Center, VAlign::Middle}, {96, 49.25}, "mc"},
+        {{HAlign::Center, VAlign::Middle}, {96, 49}, "mc"},
         {{HAlign::Right, VAlign::Bottom}, {92, 50.5}, "br"},
         {{HAlign::Left, VAlign::Bottom}, {100, 50.5}, "BL"},
         {{HAlign::Center, VAlign::Bottom}, {96, 50.5}, "bc"},
@@ -55,7 +55,7 @@ TEST(TextLayout, RotationTurnsAboutTheInsertionPointCounterClockwise) {
         const char* name;
     } cases[] = {
         {{HAlign::Left, VAlign::Top}, {102, 50}, "tl"},
-        {{HAlign::Center, VAlign::Middle}, {100.75, 46}, "mc"},
+        {{HAlign::Center, VAlign::Middle}, {101, 46}, "mc"},
         {{HAlign::Right, VAlign::Bottom}, {99.5, 42}, "br"},
         {{HAlign::Left, VAlign::Bottom}, {99.5, 50}, "BL"},
         {{HAlign::Center, VAlign::Bottom}, {99.5, 46}, "bc"},
@@ -70,8 +70,10 @@ TEST(TextLayout, RotationTurnsAboutTheInsertionPointCounterClockwise) {
                 "30 degrees, end of descent line");
 }
 
+// A text's height is the font's ascent, 0.87989 em: a full-width character is 1 / 0.87989
+// heights wide.
 TEST(TextLayout, EstimateCountsHalfAndFullWidthCharacters) {
-    const double em = 1;
+    const double em = 1 / 0.87989;
     EXPECT_NEAR(estimateTextMetrics("12.345").advance, 3 * em, 1e-12);
     EXPECT_NEAR(estimateTextMetrics("管　径").advance, 3 * em, 1e-12);
     EXPECT_NEAR(estimateTextMetrics(" No.1  1号").advance, 4 * em + em, 1e-12);

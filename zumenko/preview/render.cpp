@@ -41,6 +41,16 @@ const QFontMetricsF& referenceMetrics() {
     return metrics;
 }
 
+// The font's ascent at the reference size, the pixels of one text height; a font that
+// reports none is taken as all ascent.
+double ascentPx() {
+    static const double ascent = [] {
+        double a = referenceMetrics().ascent();
+        return a > 0 && a <= 2 * kReferencePx ? a : double(kReferencePx);
+    }();
+    return ascent;
+}
+
 QColor colorOf(const Figure& d, int layer) {
     LayerColor c = layerColor(d, layer);
     return QColor(c.r, c.g, c.b);
@@ -147,12 +157,12 @@ bool pinnedFontAvailable() {
 }
 
 TextMetrics measureText(std::string_view utf8) {
-    // The em square is the text height; its top is the font's ascent.
+    // A text's height is the font's ascent (as AutoCAD sizes TrueType text): metrics in
+    // units of the ascent.
     const QFontMetricsF& m = referenceMetrics();
-    const double em = kReferencePx;
-    const double top = std::clamp(m.ascent() / em, 0.5, 1.0);
-    return {m.horizontalAdvance(qtext(std::string(utf8))) / em, std::max(m.ascent() / em, top),
-            std::max(m.descent() / em, 1 - top), top, 1 - top};
+    const double ascent = ascentPx();
+    return {m.horizontalAdvance(qtext(std::string(utf8))) / ascent, 1, m.descent() / ascent, 1,
+            std::max(0.0, kReferencePx - ascent) / ascent};
 }
 
 View fitView(const Box& box, double width, double height, double marginPx) {
@@ -191,7 +201,8 @@ void paintDrawing(QPainter& painter, const Figure& figure, const View& view, dou
                 painter.drawLine(a, b);
         } else if (auto t = std::get_if<Text>(&e.shape); t && !drawsNothing(*t)) {
             TextPlacement p = placeText(*t, measureText(t->text));
-            double factor = t->height * view.scale / kReferencePx;
+            // The text height is the ascent: the reference size scaled to it.
+            double factor = t->height * view.scale / ascentPx();
             if (!(factor > 0) || !std::isfinite(factor)) continue;
             painter.save();
             painter.translate(view.toDevice(p.origin));
