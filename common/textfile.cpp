@@ -1,6 +1,7 @@
 // Text files of the suite: read whole, written whole through a temporary file.
 #include "common/textfile.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -22,6 +23,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
 
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     while (start < text.size()) {
         size_t nl = text.find('\n', start);

@@ -1,16 +1,17 @@
-// DXF output through dxflib: the tables a reader expects, then one entity per element.
+// DXF output through dxflib's document writer: the tables a reader expects, then one entity
+// per element, gathered in memory and written whole.
 #include "zumenko/preview/dxf_writer.h"
 
+#include <charconv>
 #include <clocale>
+#include <cstdio>
 #include <memory>
 #include <string>
 
 #include <dxflib/dl_dxf.h>
 
-#include "common/platform/paths.h"
 #include "common/sjis.h"
 #include "zumenko/preview/layer_colors.h"
-#include "zumenko/preview/temp_file.h"
 #include "zumenko/text_layout.h"
 
 namespace zumenko::preview {
@@ -63,6 +64,57 @@ public:
 
 private:
     std::string old_;
+};
+
+// dxflib's writer sends every value to its file stream and flushes it, a system call per
+// line; this one keeps the file in memory, to be written whole. The stream the base class
+// opens for an empty name stays closed and unused.
+class MemoryWriter final : public DL_WriterA {
+public:
+    MemoryWriter() : DL_WriterA("", DL_Codes::AC1015) { out_.reserve(1 << 20); }
+
+    void dxfReal(int gc, double value) const override {
+        // The shortest decimal that reads back as the value, without an exponent; a real
+        // has a decimal point.
+        char buf[400];
+        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+        if (r.ec != std::errc()) r = std::to_chars(buf, buf + sizeof buf, 0.0);
+        std::string_view v(buf, static_cast<size_t>(r.ptr - buf));
+        if (v.find('.') == std::string_view::npos) {
+            code(gc);
+            out_ += v;
+            out_ += ".0\n";
+            return;
+        }
+        put(gc, v);
+    }
+    void dxfInt(int gc, int value) const override { put(gc, std::to_string(value)); }
+    void dxfHex(int gc, int value) const override {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%0X", static_cast<unsigned>(value));
+        put(gc, buf);
+    }
+    void dxfString(int gc, const char* value) const override { put(gc, value); }
+    void dxfString(int gc, const std::string& value) const override { put(gc, value); }
+
+    const std::string& bytes() const { return out_; }
+
+private:
+    void code(int gc) const {
+        if (gc < 10)
+            out_ += "  ";
+        else if (gc < 100)
+            out_ += ' ';
+        out_ += std::to_string(gc);
+        out_ += '\n';
+    }
+    void put(int gc, std::string_view value) const {
+        code(gc);
+        out_ += value;
+        out_ += '\n';
+    }
+
+    mutable std::string out_;
 };
 
 struct Encoded {
@@ -211,27 +263,11 @@ common::WriteResult writeDxf(const Figure& figure, const std::filesystem::path& 
     auto enc = encode(figure, &error);
     if (!enc) return {false, error};
 
-    const std::filesystem::path tmp = tempBeside(path);
-    {
-        CNumericLocale cLocale;
-        DL_Dxf dxf;
-        // dxflib opens files by a narrow name only.
-        const auto name = platform::narrowFileName(tmp);
-        std::unique_ptr<DL_WriterA> dw(name ? dxf.out(name->c_str(), DL_Codes::AC1015) : nullptr);
-        if (!dw || dw->openFailed()) {
-            dw.reset();
-            std::error_code ec;
-            std::filesystem::remove(tmp, ec);
-            return {false, "cannot create " + platform::pathToUtf8(tmp)};
-        }
-        writeDocument(figure, *enc, dxf, *dw);
-        dw->close();
-    }
-    // dxflib does not report write errors: check that the file is whole before using it.
-    auto bytes = common::readFileBytes(tmp);
-    return commitTemp(
-        tmp, path,
-        bytes && bytes->size() >= 4 && bytes->compare(bytes->size() - 4, 4, "EOF\n") == 0);
+    CNumericLocale cLocale;
+    DL_Dxf dxf;
+    MemoryWriter dw;
+    writeDocument(figure, *enc, dxf, dw);
+    return common::writeFileAtomic(path, dw.bytes());
 }
 
 }  // namespace zumenko::preview

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
+#include <unordered_map>
 
 #include "common/platform/environment.h"
 #include "common/platform/paths.h"
@@ -27,6 +28,11 @@ namespace {
 
 // Texts are laid out at this pixel size and scaled; large enough for exact metrics.
 constexpr int kReferencePx = 1000;
+// Texts whose widths are kept: more than any drawing holds.
+constexpr size_t kMeasuredTexts = 200000;
+// A text lower than this on the device is no longer legible: it is drawn as the grey
+// stroke of its box, as CAD programs draw small text, at a fraction of the cost.
+constexpr double kLegiblePx = 2;
 constexpr double kMaxImageSide = 20000;
 constexpr double kMaxImagePixels = 60e6;  // 240 MB of RGB32
 // Widest page a PDF reader is expected to open (200 inches).
@@ -157,11 +163,19 @@ bool pinnedFontAvailable() {
 }
 
 TextMetrics measureText(std::string_view utf8) {
+    // Shaping a text costs far more than looking it up: a drawing repeats its texts, and
+    // each is measured for the extents and again where it is painted.
+    static std::unordered_map<std::string, double> advances;
+    auto it = advances.find(std::string(utf8));
+    if (it == advances.end()) {
+        if (advances.size() > kMeasuredTexts) advances.clear();
+        it = advances.emplace(utf8, referenceMetrics().horizontalAdvance(qtext(std::string(utf8))))
+                 .first;
+    }
     // A text's height is the font's ascent (as AutoCAD sizes TrueType text): metrics in
     // units of the ascent.
-    const QFontMetricsF& m = referenceMetrics();
     const double ascent = ascentPx();
-    return {m.horizontalAdvance(qtext(std::string(utf8))) / ascent, 1, m.descent() / ascent, 1,
+    return {it->second / ascent, 1, referenceMetrics().descent() / ascent, 1,
             std::max(0.0, kReferencePx - ascent) / ascent};
 }
 
@@ -204,6 +218,17 @@ void paintDrawing(QPainter& painter, const Figure& figure, const View& view, dou
             // The text height is the ascent: the reference size scaled to it.
             double factor = t->height * view.scale / ascentPx();
             if (!(factor > 0) || !std::isfinite(factor)) continue;
+            if (t->height * view.scale < kLegiblePx) {
+                // Along the middle of the box, as thick as the text is high.
+                const Point mid0{(p.box[0].x + p.box[3].x) / 2, (p.box[0].y + p.box[3].y) / 2};
+                const Point mid1{(p.box[1].x + p.box[2].x) / 2, (p.box[1].y + p.box[2].y) / 2};
+                QColor faint = color;
+                faint.setAlphaF(0.4f);
+                painter.setPen(
+                    QPen(faint, std::max(0.5, t->height * view.scale), Qt::SolidLine, Qt::FlatCap));
+                painter.drawLine(view.toDevice(mid0), view.toDevice(mid1));
+                continue;
+            }
             painter.save();
             painter.translate(view.toDevice(p.origin));
             // Counter-clockwise in drawing units is clockwise-negative on a y-down device.

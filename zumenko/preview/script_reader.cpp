@@ -115,6 +115,8 @@ private:
 class Reader {
 public:
     ReadResult run(const std::vector<std::string>& lines) {
+        // A generated script has an end line after every command: about half its lines draw.
+        result_.figure.elements.reserve(lines.size() / 2);
         for (size_t i = 0; i < lines.size(); ++i) readLine(int(i + 1), lines[i]);
         return std::move(result_);
     }
