@@ -24,9 +24,9 @@ test: build
 # make demo: gesui run on every examples/*.osa with the format file of the same name, or
 # else examples/standard.osb; XTemp.txt, JTemp.txt, profile.png and profile.pdf go to
 # $(BUILD)/demo/NAME/, with the design checks beside them (check.txt, check.tsv and the
-# calculation sheet check.pdf; findings are expected in some examples). The long line does
-# not fit one A1 sheet at 1:500, so its first sheet (stations 1 to 10, as "レイアウト" and
-# "作図開始" draw it) is drawn too: sheet1.txt, .png.
+# calculation sheet check.pdf; findings are expected in some examples). Each line is also
+# drawn as a set of sheets in NAME/sheets/ (sheets.txt, sheet01.txt ..., sheets.pdf,
+# sheet01.png ..., sheets.dxf): the long line needs two A1 sheets at 1:500.
 demo: build
 	@set -e; for osa in examples/*.osa; do \
 	  [ -f "$$osa" ] || { echo "make demo: no profile in examples/"; exit 1; }; \
@@ -39,11 +39,11 @@ demo: build
 	    > "$$d/check.txt" || [ $$? -eq 1 ]; \
 	  echo "   design checks: $$(grep -c '^finding' "$$d/check.tsv" || true) findings, $$d/check.pdf"; \
 	done
-	@set -e; d=$(BUILD)/demo/long_line; if [ -f "$$d/XTemp.txt" ]; then \
-	  echo "== $$d: sheet 1, stations 1-10"; \
-	  ./$(BUILD)/bin/gesui draw "$$d/XTemp.txt" --from 1 --to 10 -o "$$d/sheet1.txt"; \
-	  ./$(BUILD)/bin/gesui preview "$$d/sheet1.txt" -o "$$d/sheet1.png"; \
-	fi
+	@set -e; for d in $(BUILD)/demo/*/; do \
+	  [ -f "$$d/XTemp.txt" ] || continue; \
+	  echo "== $${d}sheets: the line as a set of sheets that each fit the format's sheet"; \
+	  ./$(BUILD)/bin/gesui sheets "$$d/XTemp.txt" -o "$${d}sheets"; \
+	done
 
 clean:
 	rm -rf $(BUILD)
