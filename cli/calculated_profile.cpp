@@ -12,14 +12,18 @@ namespace cli {
 int loadAndCalculate(kandoru::Document& doc, CliUi& ui, const std::string& command,
                      const std::string& profile, const std::string& format) {
     // The open command and the format intake, each without its closing calculation.
-    if (!kandoru::loadProfile(doc, profile)) {
+    common::ReadReport profileReport;
+    if (!kandoru::loadProfile(doc, profile, &profileReport)) {
         std::cerr << "gesui " << command << ": cannot read " << profile << '\n';
         return kExitBadInput;
     }
-    if (!kandoru::loadFormat(doc, format)) {
+    common::showReadReport(ui, profileReport, profile);
+    common::ReadReport formatReport;
+    if (!kandoru::loadFormat(doc, format, &formatReport)) {
         std::cerr << "gesui " << command << ": cannot read " << format << '\n';
         return kExitBadInput;
     }
+    common::showReadReport(ui, formatReport, format);
     kandoru::runCalculation(doc, ui);
     return kExitOk;
 }

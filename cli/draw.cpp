@@ -30,12 +30,14 @@ int runDraw(const DrawArgs& a) {
     cli::CliUi ui(std::cerr);
     zumenko::Drawing doc;
     std::string why;
-    if (!zumenko::readHandoff(a.handoff, doc, &why)) {
+    common::ReadReport report;
+    if (!zumenko::readHandoff(a.handoff, doc, &why, &report)) {
         ui.message(common::Icon::Critical, zumenko::kHandoffErrorTitle,
                    zumenko::handoffErrorMessage(a.handoff));
         std::cerr << "  (" << why << ")\n";
         return cli::kExitBadInput;
     }
+    common::showReadReport(ui, report, a.handoff);
 
     zumenko::DrawOptions opt;
     opt.upstreamToDownstream = !a.reverse;
@@ -80,7 +82,7 @@ int runDraw(const DrawArgs& a) {
         }
         std::cout.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
         std::cout.flush();
-        return std::cout ? cli::kExitOk : cli::kExitWarned;
+        return std::cout && !ui.warned() ? cli::kExitOk : cli::kExitWarned;
     }
     std::string detail;
     if (auto refused = zumenko::writeScriptFile(a.output, script.text, &detail)) {
@@ -88,7 +90,7 @@ int runDraw(const DrawArgs& a) {
         if (!detail.empty()) std::cerr << "  (" << detail << ")\n";
         return cli::kExitWarned;
     }
-    return cli::kExitOk;
+    return ui.warned() ? cli::kExitWarned : cli::kExitOk;
 }
 
 const cli::RegisterCommand registerDraw(40, [](CLI::App& app, int* status) {

@@ -19,10 +19,12 @@ struct ExportArgs {
 int runExport(const ExportArgs& a) {
     cli::CliUi ui(std::cerr);
     kandoru::Document doc;
-    if (!kandoru::loadProfile(doc, a.profile)) {
+    common::ReadReport report;
+    if (!kandoru::loadProfile(doc, a.profile, &report)) {
         std::cerr << "gesui export: cannot read " << a.profile << '\n';
         return cli::kExitBadInput;
     }
+    common::showReadReport(ui, report, a.profile);
     const std::filesystem::path out = a.output.empty()
                                           ? common::rendezvousPath(kandoru::kTextExportName)
                                           : std::filesystem::path(a.output);
@@ -32,7 +34,7 @@ int runExport(const ExportArgs& a) {
         std::cerr << "  (" << w.error << ")\n";
         return cli::kExitWarned;
     }
-    return cli::kExitOk;
+    return ui.warned() ? cli::kExitWarned : cli::kExitOk;
 }
 
 const cli::RegisterCommand registerExport(30, [](CLI::App& app, int* status) {

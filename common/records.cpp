@@ -8,14 +8,16 @@
 
 namespace common {
 
-RecordLines::RecordLines(std::string_view cp932Bytes)
-    : lines_(splitLines(cp932ToUtf8(cp932Bytes))) {}
+RecordLines::RecordLines(std::string_view cp932Bytes, ReadReport* report)
+    : lines_(splitLines(cp932ToUtf8(cp932Bytes))), marked_(lines_.size()), report_(report) {
+    for (size_t i = 0; i < lines_.size(); ++i) marked_[i] = markUnreadableBytes(lines_[i]);
+}
 
 std::optional<Record> RecordLines::at(int i) const {
-    if (i < 0 || i >= static_cast<int>(lines_.size())) return std::nullopt;
-    const std::string& line = lines_[static_cast<size_t>(i)];
-    if (line.find("\xEF\xBF\xBD") != std::string::npos) return std::nullopt;  // U+FFFD
-    return parseRecord(line);
+    if (i < 0 || i >= size()) return std::nullopt;
+    const auto k = static_cast<size_t>(i);
+    if (marked_[k] && report_) report_->unreadableBytes(i + 1);
+    return parseRecord(lines_[k]);
 }
 
 Record parseRecord(std::string_view line) {
@@ -82,6 +84,23 @@ std::optional<bool> fieldBool(const Record& rec, size_t i) {
     if (i >= rec.size()) return std::nullopt;
     if (rec[i].text == "#TRUE#") return true;
     if (rec[i].text == "#FALSE#") return false;
+    return std::nullopt;
+}
+
+std::optional<int> recordRow(const Record& rec, int rows, ReadReport* report, int lineIndex) {
+    auto n = fieldInt(rec, 0);
+    if (n && *n >= 1 && *n <= rows) return static_cast<int>(*n);
+    if (!report) return std::nullopt;
+    // A whole number too long for any integer type still names a row outside the table.
+    std::string_view s = fieldText(rec, 0);
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) s.remove_prefix(1);
+    const bool number = !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+    if (number)
+        report->rowOutsideTable(lineIndex + 1, fieldText(rec, 0));
+    else
+        report->unreadableRecord(lineIndex + 1);
     return std::nullopt;
 }
 

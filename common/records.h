@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/read_report.h"
+
 namespace common {
 
 struct Field {
@@ -28,18 +30,30 @@ std::optional<long long> fieldInt(const Record& rec, size_t i);
 // Field i as #TRUE# / #FALSE#.
 std::optional<bool> fieldBool(const Record& rec, size_t i);
 
+// The row 1..rows that a table record's first field names. A record naming no such row is
+// reported as line lineIndex + 1 (when report is given): one naming a number outside the
+// table as such, any other as a record that cannot be read.
+std::optional<int> recordRow(const Record& rec, int rows, ReadReport* report, int lineIndex);
+
 // A double quote cannot be stored in a record; it is written as a full-width one.
 std::string storableText(std::string_view text);
 
-// A whole record file (CP932 bytes) addressed by line index from 0. A line that is
-// missing, or holds bytes that are not CP932, is unreadable: nullopt.
+// A whole record file (CP932 bytes) addressed by line index from 0. Each byte that is not
+// CP932 reads as "？", so one such byte costs no more than itself; the report, when given,
+// hears of every line read that held one.
 class RecordLines {
 public:
-    explicit RecordLines(std::string_view cp932Bytes);
+    explicit RecordLines(std::string_view cp932Bytes, ReadReport* report = nullptr);
+    // The record of line i; nullopt when the file has no such line.
     std::optional<Record> at(int i) const;
+    int size() const { return static_cast<int>(lines_.size()); }
+    // The report given at construction, or nullptr.
+    ReadReport* report() const { return report_; }
 
 private:
     std::vector<std::string> lines_;
+    std::vector<bool> marked_;
+    ReadReport* report_;
 };
 
 class RecordWriter {

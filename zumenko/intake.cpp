@@ -18,18 +18,24 @@ constexpr std::string_view kReplacementChar = "\xEF\xBF\xBD";
 
 class Reader {
 public:
-    Reader(const std::vector<std::string>& lines, std::string* error)
-        : lines_(lines), error_(error) {}
+    Reader(const std::vector<std::string>& lines, std::string* error, common::ReadReport* report)
+        : lines_(lines), error_(error), report_(report) {}
 
     // The next record, which must have exactly `fields` fields (any count when fields < 0).
     bool next(common::Record& rec, int fields) {
         if (pos_ >= lines_.size()) return fail("the file ends after line " + std::to_string(pos_));
         const std::string& text = lines_[pos_];
         ++pos_;
-        // The reader turns bytes that are not CP932 into U+FFFD, which no hand-off holds.
-        if (text.find(kReplacementChar) != std::string::npos)
-            return fail("line " + std::to_string(pos_) + ": bytes that are not Shift_JIS");
-        rec = common::parseRecord(text);
+        // Each byte that is not CP932 (U+FFFD from the decoding) reads as "？" and costs
+        // nothing else.
+        if (text.find(kReplacementChar) == std::string::npos) {
+            rec = common::parseRecord(text);
+        } else {
+            std::string marked = text;
+            common::markUnreadableBytes(marked);
+            if (report_) report_->unreadableBytes(static_cast<int>(pos_));
+            rec = common::parseRecord(marked);
+        }
         if (fields >= 0 && static_cast<int>(rec.size()) != fields)
             return fail("line " + std::to_string(pos_) + ": " + std::to_string(rec.size()) +
                         " fields instead of " + std::to_string(fields));
@@ -74,6 +80,7 @@ public:
 private:
     const std::vector<std::string>& lines_;
     std::string* error_;
+    common::ReadReport* report_;
     size_t pos_ = 0;
 };
 
@@ -171,8 +178,9 @@ void clearData(common::Table& t) {
 
 }  // namespace
 
-bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc, std::string* error) {
-    Reader in(lines, error);
+bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc, std::string* error,
+                      common::ReadReport* report) {
+    Reader in(lines, error, report);
     // Each block: its record's values after the row number, and the columns kept.
     constexpr int kSplitValues = SplitCol::LastData + 4;  // four empty texts end a record
     if (!in.block(doc.routes, RouteCol::Count, RouteCol::Count)) return false;
@@ -190,13 +198,14 @@ bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc, std::
     return true;
 }
 
-bool readHandoff(const std::filesystem::path& path, Drawing& doc, std::string* error) {
+bool readHandoff(const std::filesystem::path& path, Drawing& doc, std::string* error,
+                 common::ReadReport* report) {
     auto lines = common::readCp932Lines(path);
     if (!lines) {
         if (error) *error = "cannot read " + platform::pathToUtf8(path);
         return false;
     }
-    return readHandoffLines(*lines, doc, error);
+    return readHandoffLines(*lines, doc, error, report);
 }
 
 std::string handoffErrorMessage(const std::filesystem::path& path) {

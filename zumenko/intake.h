@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/read_report.h"
 #include "zumenko/drawing.h"
 
 namespace zumenko {
@@ -18,12 +19,14 @@ inline constexpr int kHandoffLines = 6519;
 
 // Reads the hand-off file (CP932, CR LF) into doc and builds the mirrored tables. Never
 // throws: a missing, short or malformed file gives false, with a short reason (naming the
-// line) in *error; doc may then hold part of the file.
-bool readHandoff(const std::filesystem::path& path, Drawing& doc, std::string* error = nullptr);
+// line) in *error; doc may then hold part of the file. Each byte that is not CP932 reads
+// as "？"; *report names the lines that held one.
+bool readHandoff(const std::filesystem::path& path, Drawing& doc, std::string* error = nullptr,
+                 common::ReadReport* report = nullptr);
 
-// The same from the file's lines, already in UTF-8.
+// The same from the file's lines, already in UTF-8 (U+FFFD for a byte that is not CP932).
 bool readHandoffLines(const std::vector<std::string>& lines, Drawing& doc,
-                      std::string* error = nullptr);
+                      std::string* error = nullptr, common::ReadReport* report = nullptr);
 
 // The message text for a hand-off file that could not be read.
 std::string handoffErrorMessage(const std::filesystem::path& path);

@@ -24,13 +24,13 @@ void readTable(Table& t, const RecordLines& lines, int firstLine) {
     for (int r = 1; r <= t.dataRows(); ++r)
         for (int c = 1; c <= t.dataCols(); ++c) t.setText(r, c, "");
     for (int k = 0; k < t.dataRows(); ++k) {
-        auto rec = lines.at(firstLine - 1 + k);
+        const int i = firstLine - 1 + k;
+        auto rec = lines.at(i);
         if (!rec) continue;
-        auto n = fieldInt(*rec, 0);
-        if (!n || *n < 1 || *n > t.dataRows()) continue;
-        const int row = static_cast<int>(*n);
+        auto row = recordRow(*rec, t.dataRows(), lines.report(), i);
+        if (!row) continue;
         for (int c = 1; c <= t.dataCols(); ++c)
-            t.setText(row, c, fieldText(*rec, static_cast<size_t>(c)));
+            t.setText(*row, c, fieldText(*rec, static_cast<size_t>(c)));
     }
 }
 
@@ -67,18 +67,24 @@ std::vector<std::string> osbLines(const FormatData& f) {
     return out;
 }
 
-void readOsb(FormatData& f, std::string_view cp932Bytes) {
-    const RecordLines lines(cp932Bytes);
+ReadReport readOsb(FormatData& f, std::string_view cp932Bytes) {
+    ReadReport report;
+    const RecordLines lines(cp932Bytes, &report);
+    if (lines.size() < kOsbLineCount) report.endsEarly(lines.size(), kOsbLineCount);
     readTable(f.circular, lines, kCircularFirstLine);
     readTable(f.box, lines, kBoxFirstLine);
     readTable(f.manholeTypes, lines, kManholeFirstLine);
     int n = 1;
     for (size_t g = 0; g < kFormatLineSizes.size(); ++g) {
-        auto rec = lines.at(kSettingsFirstLine - 1 + static_cast<int>(g));
+        const int i = kSettingsFirstLine - 1 + static_cast<int>(g);
+        auto rec = lines.at(i);
+        if (rec && static_cast<int>(rec->size()) < kFormatLineSizes[g])
+            report.unreadableRecord(i + 1);
         for (int k = 0; k < kFormatLineSizes[g]; ++k, ++n)
             if (rec && k < static_cast<int>(rec->size()))
                 f.setItem(n, fieldText(*rec, static_cast<size_t>(k)));
     }
+    return report;
 }
 
 void appendHandoffTables(std::vector<std::string>& out, const FormatData& f) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/format/format_data.h"
+#include "common/read_report.h"
 
 namespace common {
 
@@ -19,11 +20,12 @@ inline constexpr int kOsbLineCount = 314;
 std::vector<std::string> osbLines(const FormatData& f);
 
 // Reads a format file's bytes (CP932) into f. Each table is emptied, then each table
-// record fills the row its first field names; a record that is missing, holds bytes that
-// are not CP932 or names no row of 1-100 is skipped. Each settings field the file holds
-// replaces its item's text as written (a choice as "#TRUE#", a check box as "1"); an item
-// whose field cannot be read keeps its text. Lines beyond the layout are ignored.
-void readOsb(FormatData& f, std::string_view cp932Bytes);
+// record fills the row its first field names; a record that is missing or names no row of
+// 1-100 is skipped. Each settings field the file holds replaces its item's text as written
+// (a choice as "#TRUE#", a check box as "1"); an item whose field cannot be read keeps its
+// text. Each byte that is not CP932 reads as "？". Lines beyond the layout are ignored.
+// The report names the lines not read as written and a file that ends early.
+ReadReport readOsb(FormatData& f, std::string_view cp932Bytes);
 
 // The hand-off file's format tables: one quoted text per line, row by row and column by
 // column within a row, every row of each table.

@@ -12,16 +12,15 @@ namespace kandoru {
 
 namespace {
 
-// Writes the document to path; a failure is shown and sets no saved flag. A text with a
-// character that Shift_JIS cannot hold is named, or the user would look for a disk fault.
+// Writes the document to path; a failure is shown and sets no saved flag. Characters that
+// Shift_JIS cannot hold are named with their places, or the user would look for a disk
+// fault.
 bool writeDocument(Document& doc, common::Ui& ui, const std::filesystem::path& path) {
     std::string written;
     if (!FileSave2(doc, path, &written)) {
         std::string text = "ファイルを保存できませんでした。\r\n" + pathText(path);
-        std::string unmappable;
-        if (!osaBytes(doc, &unmappable))
-            text += "\r\n\r\nShift_JIS で保存できない文字「" + unmappable +
-                    "」が含まれています。その文字を書き換えてから保存してください。";
+        if (auto f = unmappableText(doc); f.any())
+            text += "\r\n\r\n" + f.message("保存してください。");
         ui.message(common::Icon::Critical, "保存エラー", text);
         return false;
     }
@@ -37,7 +36,8 @@ bool openCommand(Document& doc, common::Ui& ui) {
     // cancelled dialog loses none of the typed manhole numbers and types.
     auto file = chooseFileToRead(ui, kOpenTitle, kOsaFilter, "");
     if (!file) return false;
-    loadProfileBytes(doc, file->path, file->bytes);
+    const common::ReadReport report = loadProfileBytes(doc, file->path, file->bytes);
+    common::showReadReport(ui, report, file->path);
     runCalculation(doc, ui);
     Colorchange(doc, ui);
     doc.setCurrentTab(kTabSettings, ui);

@@ -11,8 +11,9 @@ inline constexpr const char* kOpenTitle = "縦断データを開く";
 inline constexpr const char* kSaveAsTitle = "縦断データの保存";
 
 // "開く": the open dialog, then the file read into the document (loadProfile: all headings
-// first), the calculation, the recolouring of fixed cells and tab 0. A cancelled dialog
-// changes nothing. True when a file was chosen.
+// first), the message naming what could not be read as written, the calculation, the
+// recolouring of fixed cells and tab 0. A cancelled dialog changes nothing. True when a
+// file was chosen.
 bool openCommand(Document& doc, common::Ui& ui);
 
 // "上書き保存": without a current file path the save-as command; otherwise the file is

@@ -12,16 +12,18 @@
 
 namespace kandoru {
 
-void readFormat(Document& doc, std::string_view bytes) {
+common::ReadReport readFormat(Document& doc, std::string_view bytes) {
     common::FormatData& f = doc.format;
-    common::readOsb(f, bytes);
+    common::ReadReport report = common::readOsb(f, bytes);
     for (int n = 1; n <= common::kFormatItemCount; ++n)
         if (f.item(n).empty()) f.setItem(n, "0");
+    return report;
 }
 
-void loadFormatBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes) {
+common::ReadReport loadFormatBytes(Document& doc, const std::filesystem::path& path,
+                                   std::string_view bytes) {
     doc.formatPath = path;
-    readFormat(doc, bytes);
+    common::ReadReport report = readFormat(doc, bytes);
 
     const std::string name = pathText(path.filename());
     doc.settings.formatField = name;
@@ -36,18 +38,21 @@ void loadFormatBytes(Document& doc, const std::filesystem::path& path, std::stri
         if (code.empty()) break;
         doc.pipeCodes.setText(n, kPipeCodeCol, code);
     }
+    return report;
 }
 
-bool loadFormat(Document& doc, const std::filesystem::path& path) {
+bool loadFormat(Document& doc, const std::filesystem::path& path, common::ReadReport* report) {
     auto bytes = common::readFileBytes(path);
-    loadFormatBytes(doc, path, bytes ? std::string_view(*bytes) : std::string_view());
+    auto r = loadFormatBytes(doc, path, bytes ? std::string_view(*bytes) : std::string_view());
+    if (report) *report = std::move(r);
     return bytes.has_value();
 }
 
 bool formatIntake(Document& doc, common::Ui& ui) {
     auto file = chooseFileToRead(ui, kFormatOpenTitle, kOsbFilter, doc.settings.formatField);
     if (!file) return false;
-    loadFormatBytes(doc, file->path, file->bytes);
+    const common::ReadReport report = loadFormatBytes(doc, file->path, file->bytes);
+    common::showReadReport(ui, report, file->path);
     runCalculation(doc, ui);
     doc.setCurrentTab(kTabSettings, ui);
     return true;

@@ -44,8 +44,10 @@ void drawingHandoff(Document& doc, common::Ui& ui) {
     doc.setCurrentTab(kTabCad, ui);
     const auto path = common::rendezvousPath(kHandoffFileName);
     if (!TempSave(doc, path)) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "作図データを書き込めませんでした。\r\n" + pathText(path));
+        std::string text = "作図データを書き込めませんでした。\r\n" + pathText(path);
+        if (auto f = unmappableText(doc); f.any())
+            text += "\r\n\r\n" + f.message("作図してください。");
+        ui.message(common::Icon::Critical, "作図データ", text);
         return;
     }
     if (!ui.startProgram(kDrawingProgram))

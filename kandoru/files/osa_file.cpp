@@ -33,11 +33,10 @@ void readTableRecords(const common::RecordLines& lines, int start, int count, co
     for (int k = 0; k < count; ++k) {
         auto rec = lines.at(start + k);
         if (!rec) continue;
-        auto r = common::fieldInt(*rec, 0);
-        if (!r || *r < 1 || *r > t.dataRows()) continue;
-        const int row = static_cast<int>(*r);
+        auto row = common::recordRow(*rec, t.dataRows(), lines.report(), start + k);
+        if (!row) continue;
         for (int c = 1; c <= cols; ++c)
-            t.setText(row, c, common::fieldText(*rec, static_cast<size_t>(c)));
+            t.setText(*row, c, common::fieldText(*rec, static_cast<size_t>(c)));
     }
 }
 
@@ -97,6 +96,33 @@ std::optional<std::string> osaBytes(const Document& doc, std::string* unmappable
     return common::encodeCp932Lines(osaRecords(doc), unmappable);
 }
 
+common::UnmappableFinder unmappableText(const Document& doc) {
+    common::UnmappableFinder f;
+    const Settings& s = doc.settings;
+    const std::pair<const char*, const std::string*> settings[] = {
+        {"プロジェクト名", &s.projectName},
+        {"縦断図の書式", &s.formatField},
+        {"流末路線番号", &s.outletRoute},
+        {"流末地盤高", &s.outletGround},
+        {"流末人孔種別", &s.outletManholeType},
+        {"背後地流入高", &s.hinterland},
+        {"最小土被り", &s.minCover},
+        {"管落差", &s.manholeDrop},
+        {"桁数 勾配", &s.digits[kDigitGradient]},
+        {"桁数 人孔間距離", &s.digits[kDigitDistance]},
+        {"桁数 地盤高", &s.digits[kDigitGround]},
+        {"桁数 土被り", &s.digits[kDigitCover]},
+        {"桁数 管底高", &s.digits[kDigitInvert]},
+        {"桁数 掘削深", &s.digits[kDigitExcavation]},
+    };
+    for (const auto& [name, text] : settings) f.text(*text, [name = name] { return name; });
+    f.table("路線基本データ", doc.fgrid1, RouteCol::Count);
+    f.table("地盤変化点データ", doc.fgrid4, ChangePointCol::Count);
+    f.table("分割データ", doc.fgrid2, kSplitCols);
+    f.table("人孔データ", doc.fgrid3, ManholeCol::Count);
+    return f;
+}
+
 common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& path,
                               std::string* written) {
     std::string bad;
@@ -107,8 +133,16 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
     return result;
 }
 
-void readOsa(Document& doc, std::string_view bytes) {
-    const common::RecordLines lines(bytes);
+common::ReadReport readOsa(Document& doc, std::string_view bytes) {
+    common::ReadReport report;
+    const common::RecordLines lines(bytes, &report);
+    if (lines.size() < kOsaLines) report.endsEarly(lines.size(), kOsaLines);
+    // A settings record with fewer fields than its line holds lost the rest.
+    auto settingsLine = [&](int i, size_t fields) {
+        common::Record rec = lines.at(i).value_or(common::Record{});
+        if (i < lines.size() && rec.size() < fields) report.unreadableRecord(i + 1);
+        return rec;
+    };
     for (int r = 1; r <= kRouteRows; ++r) {
         for (int c = 1; c <= RouteCol::Count; ++c) doc.fgrid1.setText(r, c, "");
         for (int c = 1; c <= ChangePointCol::Count; ++c) doc.fgrid4.setText(r, c, "");
@@ -140,7 +174,7 @@ void readOsa(Document& doc, std::string_view bytes) {
 
     Settings& s = doc.settings;
     {
-        const common::Record rec = lines.at(kSettingsStart).value_or(common::Record{});
+        const common::Record rec = settingsLine(kSettingsStart, 6);
         s.projectName = common::fieldText(rec, 0);
         s.formatField = common::fieldText(rec, 1);
         s.outletRoute = common::fieldText(rec, 2);
@@ -149,30 +183,37 @@ void readOsa(Document& doc, std::string_view bytes) {
         s.hinterland = common::fieldText(rec, 5);
     }
     {
-        const common::Record rec = lines.at(kSettingsStart + 1).value_or(common::Record{});
+        const common::Record rec = settingsLine(kSettingsStart + 1, 2);
         s.minCover = common::fieldText(rec, 0);
         s.manholeDrop = common::fieldText(rec, 1);
     }
     if (auto rec = lines.at(kSettingsStart + 2)) {
         bool* choices[] = {&s.manning, &s.kutter, &s.minCoverMethod, &s.crownJoint};
-        for (size_t i = 0; i < 4; ++i)
-            if (auto b = common::fieldBool(*rec, i)) *choices[i] = *b;
+        bool all = true;
+        for (size_t i = 0; i < 4; ++i) {
+            auto b = common::fieldBool(*rec, i);
+            if (b) *choices[i] = *b;
+            all = all && b;
+        }
+        if (!all) report.unreadableRecord(kSettingsStart + 3);
     }
     {
         // A digit setting the file does not hold takes its start value; one it holds is
         // taken as it stands, an empty one too (the calculations then give no value).
-        const common::Record rec = lines.at(kSettingsStart + 3).value_or(common::Record{});
+        const common::Record rec = settingsLine(kSettingsStart + 3, s.digits.size());
         const Settings start;
         for (size_t i = 0; i < s.digits.size(); ++i)
             s.digits[i] = i < rec.size() ? rec[i].text : start.digits[i];
     }
+    return report;
 }
 
 std::string pathText(const std::filesystem::path& path) { return platform::pathToUtf8(path); }
 
-bool loadProfile(Document& doc, const std::filesystem::path& path) {
+bool loadProfile(Document& doc, const std::filesystem::path& path, common::ReadReport* report) {
     auto bytes = common::readFileBytes(path);
-    loadProfileBytes(doc, path, bytes ? std::string_view(*bytes) : std::string_view());
+    auto r = loadProfileBytes(doc, path, bytes ? std::string_view(*bytes) : std::string_view());
+    if (report) *report = std::move(r);
     return bytes.has_value();
 }
 
@@ -193,10 +234,11 @@ std::optional<ChosenFile> chooseFileToRead(common::Ui& ui, const std::string& ti
     return ChosenFile{*path, std::move(*bytes)};
 }
 
-void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes) {
+common::ReadReport loadProfileBytes(Document& doc, const std::filesystem::path& path,
+                                    std::string_view bytes) {
     allMidasi(doc);
     doc.filePath = path;
-    readOsa(doc, bytes);
+    common::ReadReport report = readOsa(doc, bytes);
     doc.statusDataFile = pathText(path.filename());
     doc.splitDataMark = false;
     doc.loadedFromFile = true;
@@ -204,6 +246,7 @@ void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::str
     doc.reservedSplitRow.reset();
     doc.rememberedOutletRoute = doc.settings.outletRoute;
     doc.rememberedOutletGround = doc.settings.outletGround;
+    return report;
 }
 
 }  // namespace kandoru

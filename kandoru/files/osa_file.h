@@ -8,9 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/read_report.h"
 #include "common/records.h"
 #include "common/textfile.h"
 #include "common/ui.h"
+#include "common/unmappable.h"
 #include "kandoru/document.h"
 
 namespace kandoru {
@@ -34,13 +36,17 @@ void writeSettingsRecords(std::vector<std::string>& out, const Settings& s);
 
 // A table section of count lines from line start, as the profile and the format file hold
 // them: each record's first field names the row that receives its next cols texts; a
-// record that cannot be read or names no row of t is skipped.
+// record that names no row of t is skipped and reported to the lines' report.
 void readTableRecords(const common::RecordLines& lines, int start, int count, common::Table& t,
                       int cols);
 
 // The file's bytes; nullopt when a text has no Shift_JIS form (that character in
 // *unmappable).
 std::optional<std::string> osaBytes(const Document& doc, std::string* unmappable = nullptr);
+
+// The characters of the document's saved and exported texts that Shift_JIS cannot hold,
+// each with its setting or table cell.
+common::UnmappableFinder unmappableText(const Document& doc);
 
 // Writes the whole document to path through a temporary file, so that a failed write
 // leaves the old file intact. On success *written receives the bytes written.
@@ -49,21 +55,25 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
 
 // Reads a file's bytes into the document's input tables, marks and settings. Records are
 // taken by their place in the file; a table record goes to the row its first field names.
-// A record that is missing, has invalid bytes or names no row of its table counts as
-// empty: its table row stays blank, its text settings become empty, its marks free; truth
-// values that cannot be read keep their values, a digit setting missing from the record
-// takes its start value (an empty one stays empty). The saved columns of the four tables
-// are blanked first and the split table's colours reset, so nothing of the previous
-// document survives in them.
-void readOsa(Document& doc, std::string_view bytes);
+// Each byte that is not CP932 reads as "？" and costs its record nothing else. A record
+// that is missing or names no row of its table counts as empty: its table row stays blank,
+// its text settings become empty, its marks free; truth values that cannot be read keep
+// their values, a digit setting missing from the record takes its start value (an empty
+// one stays empty). The saved columns of the four tables are blanked first and the split
+// table's colours reset, so nothing of the previous document survives in them. The report
+// names the lines that were not read as written and a file that ends early.
+common::ReadReport readOsa(Document& doc, std::string_view bytes);
 
 // The open command without its dialog and closing calculation: all headings, the file
 // read into the document, the current file path, the data-file panel text, a cleared
 // split-data mark, the loaded-from-file state and the remembered outlet values. A file
-// that cannot be read leaves every record empty and gives false.
-bool loadProfile(Document& doc, const std::filesystem::path& path);
+// that cannot be read leaves every record empty and gives false. *report receives what
+// readOsa reports.
+bool loadProfile(Document& doc, const std::filesystem::path& path,
+                 common::ReadReport* report = nullptr);
 // The same with the file's bytes already read.
-void loadProfileBytes(Document& doc, const std::filesystem::path& path, std::string_view bytes);
+common::ReadReport loadProfileBytes(Document& doc, const std::filesystem::path& path,
+                                    std::string_view bytes);
 
 // The message for a file that cannot be read at all.
 inline constexpr const char* kReadErrorTitle = "読み込みエラー";

@@ -6,6 +6,7 @@
 #include "common/platform/paths.h"
 #include "common/rendezvous.h"
 #include "common/textfile.h"
+#include "shoveda/format/item_places.h"
 #include "shoveda/format/osb_file.h"
 
 namespace shoveda {
@@ -14,13 +15,11 @@ using common::Icon;
 
 namespace {
 
-// Names a character that Shift_JIS cannot hold, or the user would look for a disk fault;
-// "" when every character can be written.
-std::string unmappableNote(const std::vector<std::string>& lines, const std::string& then) {
-    std::string ch;
-    if (common::encodeCp932Lines(lines, &ch)) return "";
-    return "\r\n\r\nShift_JIS で保存できない文字「" + ch +
-           "」が含まれています。その文字を書き換えてから" + then;
+// Names the characters that Shift_JIS cannot hold and where they stand, or the user would
+// look for a disk fault; "" when every character can be written.
+std::string unmappableNote(const FormatDocument& doc, const std::string& then) {
+    auto f = unmappableText(doc);
+    return f.any() ? "\r\n\r\n" + f.message(then) : "";
 }
 
 }  // namespace
@@ -28,20 +27,24 @@ std::string unmappableNote(const std::vector<std::string>& lines, const std::str
 bool openFormat(FormatDocument& doc, common::Ui& ui) {
     auto path = ui.openFileName("書式データを開く", kOsbFilter, "");
     if (!path || path->empty()) return false;
-    if (!readFormatFile(doc, *path)) {
+    common::ReadReport report;
+    if (!readFormatFile(doc, *path, &report)) {
         ui.message(Icon::Critical, "読み込みエラー",
                    "ファイルを開けませんでした。\r\n" + platform::pathToUtf8(*path));
         return false;
     }
+    common::showReadReport(ui, report, *path);
     return true;
 }
 
-bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path) {
+bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path,
+                    common::ReadReport* report) {
     // A file that cannot be read at all would empty every field: keep the document.
     auto bytes = common::readFileBytes(path);
     if (!bytes) return false;
     doc.filePath = path;
-    readOsb(doc, *bytes);
+    auto r = readOsb(doc, *bytes);
+    if (report) *report = std::move(r);
     return true;
 }
 
@@ -50,7 +53,7 @@ bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, com
     if (!common::writeCp932Lines(path, lines)) {
         ui.message(Icon::Critical, "保存エラー",
                    "ファイルを保存できませんでした。\r\n" + platform::pathToUtf8(path) +
-                       unmappableNote(lines, "保存してください。"));
+                       unmappableNote(doc, "保存してください。"));
         return false;
     }
     doc.markSaved(std::move(lines));
@@ -99,7 +102,7 @@ bool exportSections(const FormatDocument& doc, common::Ui& ui) {
     if (!common::writeCp932Lines(path, lines)) {
         ui.message(Icon::Critical, "データファイル",
                    "テキストファイルを書き出せませんでした。\r\n" + platform::pathToUtf8(path) +
-                       unmappableNote(lines, "書き出してください。"));
+                       unmappableNote(doc, "書き出してください。"));
         return false;
     }
     ui.message(Icon::Information, "データファイル",

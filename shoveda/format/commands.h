@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/read_report.h"
 #include "common/table.h"
 #include "common/ui.h"
 #include "shoveda/format/document.h"
@@ -15,11 +16,13 @@ namespace shoveda {
 inline constexpr const char* kOsbFilter = "書式データ (*.osb)|*.osb";
 inline constexpr const char* kExportFileName = "断面データ.txt";
 
-// Open: choose a file and read it; false when the dialog was cancelled (nothing changed).
+// Open: choose a file and read it, then name what could not be read as written; false
+// when the dialog was cancelled (nothing changed).
 bool openFormat(FormatDocument& doc, common::Ui& ui);
 // Reads a file into the document and makes it the current file. False, with nothing
-// changed, when the file cannot be read at all.
-bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path);
+// changed, when the file cannot be read at all. *report receives what readOsb reports.
+bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path,
+                    common::ReadReport* report = nullptr);
 
 // Save: to the current file without asking, or Save As when there is none. True when the
 // file was written.

@@ -19,10 +19,11 @@ inline std::vector<std::string> osbLines(const FormatDocument& doc) {
 }
 
 // Replaces the whole document by a file's contents (CP932 bytes). Never fails: missing
-// fields, missing lines and lines holding bytes that are not CP932 leave empty values (as
-// the profile editor reads the same file), a table record whose row number is not one of
+// fields and missing lines leave empty values (as the profile editor reads the same file),
+// each byte that is not CP932 reads as "？", a table record whose row number is not one of
 // 1-100 is skipped, and lines beyond the layout are ignored. Each choice and check box is
-// set in file order, as option buttons are: a later selected choice of a group wins.
-void readOsb(FormatDocument& doc, std::string_view cp932Bytes);
+// set in file order, as option buttons are: a later selected choice of a group wins. The
+// report names what was not read as written.
+common::ReadReport readOsb(FormatDocument& doc, std::string_view cp932Bytes);
 
 }  // namespace shoveda

@@ -67,6 +67,45 @@ TEST(OpenCommand, ReadsTheFileCalculatesRecoloursAndEndsOnTabZero) {
     EXPECT_EQ(doc.fgrid2.color(5, 7), common::CellColor::Black);
 }
 
+// One byte that is not Shift_JIS in the project name costs that byte only: the outlet
+// settings on its line survive, the open names the line, and a save writes "？" in its
+// place and changes nothing else.
+TEST(OpenCommand, ABadByteInTheProjectNameCostsOnlyThatByte) {
+    const auto example = testing_support::examplesDir() / "three_routes.osa";
+    const std::string original = common::readFileBytes(example).value();
+    size_t at = 0;
+    for (int i = 1; i < 3401; ++i) at = original.find("\r\n", at) + 2;
+    ASSERT_EQ(original[at], '"');
+    ++at;  // inside the project name's quotes
+    std::string damaged = original;
+    damaged.insert(at, "\xA0");
+    TempDir dir;
+    ASSERT_TRUE(common::writeFileAtomic(dir / "damaged.osa", damaged));
+
+    Document clean;
+    ASSERT_TRUE(kandoru::loadProfile(clean, example));
+    Document doc;
+    FakeUi ui;
+    ui.openFiles.push_back(dir / "damaged.osa");
+    ASSERT_TRUE(kandoru::openCommand(doc, ui));
+    EXPECT_EQ(doc.settings.projectName, "？" + clean.settings.projectName);
+    EXPECT_EQ(doc.settings.outletRoute, "4");
+    EXPECT_EQ(doc.settings.outletGround, "14.050");
+    EXPECT_EQ(doc.settings.outletManholeType, clean.settings.outletManholeType);
+    EXPECT_EQ(doc.settings.formatField, "standard.osb");
+    ASSERT_EQ(ui.messages.size(), 2u);  // the read, then the missing format file
+    EXPECT_EQ(ui.messages[0].icon, Icon::Exclamation);
+    EXPECT_NE(ui.messages[0].text.find("「damaged.osa」"), std::string::npos);
+    EXPECT_NE(ui.messages[0].text.find("「？」にした行：3401\r\n"), std::string::npos)
+        << ui.messages[0].text;
+    EXPECT_EQ(ui.messages[1], kFormatWarning);
+
+    EXPECT_TRUE(kandoru::saveCommand(doc, ui));
+    std::string expected = original;
+    expected.insert(at, "\x81\x48");  // "？"
+    EXPECT_EQ(common::readFileBytes(dir / "damaged.osa"), expected);
+}
+
 TEST(OpenCommand, CancelledDialogChangesNothing) {
     Document doc = sample();
     doc.fgrid3.setText(1, 2, "No.1");
@@ -159,14 +198,21 @@ TEST(SaveCommands, FailedWriteIsReportedSetsNoFlagAndKeepsTheOldFile) {
     ASSERT_TRUE(kandoru::saveCommand(doc, ui));
     const auto before = common::readFileBytes(doc.filePath);
     doc.savedOnce = false;
-    doc.settings.projectName = "🙂";  // no Shift_JIS form
+    // No Shift_JIS form: each is named with its setting or cell, invisible ones by code.
+    doc.settings.projectName = "🙂";
+    doc.settings.outletManholeType = "1号\u00A0人孔\u00A0";
+    doc.fgrid1.setText(3, 1, "A\u200B3");
+    doc.fgrid2.setText(2, 4, "\uFEFFVU200");
     EXPECT_FALSE(kandoru::saveCommand(doc, ui));
     ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(
-        ui.messages.back().text,
-        "ファイルを保存できませんでした。\r\n" + kandoru::pathText(doc.filePath) +
-            "\r\n\r\nShift_JIS で保存できない文字「🙂」が含まれています。"
-            "その文字を書き換えてから保存してください。");
+    EXPECT_EQ(ui.messages.back().text,
+              "ファイルを保存できませんでした。\r\n" + kandoru::pathText(doc.filePath) +
+                  "\r\n\r\nShift_JIS で保存できない文字が含まれています。次の文字を書き換えて"
+                  "から保存してください。"
+                  "\r\n・「🙂」（U+1F642）：プロジェクト名"
+                  "\r\n・U+00A0（見えない文字）：流末人孔種別"
+                  "\r\n・U+200B（見えない文字）：路線基本データ 3 行目「路線番号」"
+                  "\r\n・U+FEFF（見えない文字）：分割データ 2 行目「管記号」");
     EXPECT_EQ(common::readFileBytes(doc.filePath), before);
     EXPECT_FALSE(doc.savedOnce);
 }

@@ -77,11 +77,16 @@ TEST(FormatIntake, ShortOrGarbledFileLeavesRowsBlankAndKeepsUnreadSettings) {
     Document doc;
     ASSERT_TRUE(kandoru::loadFormat(doc, testData("kandoru/format_twelve.osb")));
     doc.pipeCodes.setText(20, 0, "stale");
-    // Ends in the box table; line 3 has bytes that are not Shift_JIS, line 4 names row 150.
-    EXPECT_TRUE(kandoru::loadFormat(doc, testData("kandoru/format_short.osb")));
+    // Ends in the box table; line 3 has three bytes that are not Shift_JIS, line 4 names
+    // row 150.
+    common::ReadReport report;
+    EXPECT_TRUE(kandoru::loadFormat(doc, testData("kandoru/format_short.osb"), &report));
+    EXPECT_EQ(report.unreadableByteLines(), std::vector<int>{3});
+    EXPECT_EQ(report.outsideRowLines(), std::vector<int>{4});
+    EXPECT_NE(report.message("f.osb").find(" 行で終わっています（314 行"), std::string::npos);
     const auto& f = doc.format;
     EXPECT_EQ(f.circular.text(2, 1), "φ250");
-    EXPECT_EQ(f.circular.text(3, 1), "");
+    EXPECT_EQ(f.circular.text(3, 1), "？？？");
     EXPECT_EQ(f.circular.text(4, 1), "");
     EXPECT_EQ(f.circular.text(5, 1), "φ400");
     EXPECT_EQ(f.circular.text(14, 1), "φ1100");
@@ -90,7 +95,8 @@ TEST(FormatIntake, ShortOrGarbledFileLeavesRowsBlankAndKeepsUnreadSettings) {
     EXPECT_EQ(f.item(49), "帯線ﾚｲﾔｰ");  // the settings records are missing: values kept
     EXPECT_EQ(f.item(12), "0");
     EXPECT_EQ(doc.pipeCodes.text(2, 0), "φ250");
-    EXPECT_EQ(doc.pipeCodes.text(3, 0), "");
+    EXPECT_EQ(doc.pipeCodes.text(3, 0), "？？？");
+    EXPECT_EQ(doc.pipeCodes.text(4, 0), "");
     EXPECT_EQ(doc.pipeCodes.text(20, 0), "");
 
     Document fresh;

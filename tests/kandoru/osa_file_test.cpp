@@ -188,11 +188,13 @@ TEST(OsaFile, ShortFilesLeaveTheMissingRecordsEmpty) {
         EXPECT_EQ(doc.fgrid2.text(3, 1), "A1-2");
         EXPECT_EQ(doc.fgrid2.text(3, 2), "40.0");
         EXPECT_EQ(doc.fgrid2.text(3, 3), "");
-        // A cut through a double-byte character makes the last line unreadable.
-        std::string mid = cutAfterLine(1) + "2,\"\x92";  // 髙 starts 0xFB 0xFC; 0x92 needs a trail
-        kandoru::readOsa(doc, mid);
+        // A cut through a double-byte character leaves its first byte as "？".
+        std::string mid = cutAfterLine(1) + "2,\"\x92";  // 0x92 needs a trail byte
+        auto report = kandoru::readOsa(doc, mid);
         EXPECT_EQ(doc.fgrid1.text(1, 1), "A1");
-        EXPECT_EQ(doc.fgrid1.text(2, 1), "");
+        EXPECT_EQ(doc.fgrid1.text(2, 1), "？");
+        EXPECT_EQ(report.unreadableByteLines(), std::vector<int>{2});
+        EXPECT_NE(report.message("a.osa").find("2 行で終わっています（3405 行"), std::string::npos);
     }
     {
         Document doc;
@@ -243,13 +245,16 @@ TEST(OsaFile, GarbledRecordsAreSkippedWithoutHarm) {
     doc.setEndMark(1, "10");
     doc.settings.kutter = true;
     doc.settings.crownJoint = false;
-    kandoru::readOsa(doc, bytes);
+    const auto report = kandoru::readOsa(doc, bytes);
+    EXPECT_EQ(report.outsideRowLines(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(report.unreadableRecordLines(), (std::vector<int>{4, 202, 1201, 3403, 3404}));
+    EXPECT_EQ(report.unreadableByteLines(), std::vector<int>{202});
     EXPECT_EQ(doc.fgrid1.text(0, 1), "路線番号");
     EXPECT_EQ(doc.fgrid1.text(1, 1), "");
     EXPECT_EQ(doc.fgrid1.text(2, 1), "two");
     EXPECT_EQ(doc.fgrid1.text(2, 2), "no closing quote");
     EXPECT_EQ(doc.fgrid1.text(3, 1), "");
-    EXPECT_EQ(doc.fgrid2.text(2, 1), "");
+    EXPECT_EQ(doc.fgrid2.text(2, 1), "");  // "あ？？2": no row number
     EXPECT_EQ(doc.fgrid2.text(3, 2), "");
     EXPECT_EQ(doc.fgrid2.text(3, 6), "10.500");
     EXPECT_EQ(doc.fgrid4.text(1, 1), "");

@@ -79,19 +79,23 @@ TEST(SaveCommands, AFailedWriteIsReportedKeepsTheOldFileAndSetsNoFlag) {
     FormatDocument doc;
     doc.filePath = dir / "keep.osb";
     doc.format.circular.setText(1, 1, "😀");  // no Shift_JIS form
+    doc.setItem(common::FormatItem::BandLayer, "帯線\u00A0");
     FakeUi ui;
     EXPECT_FALSE(shoveda::saveFormat(doc, ui));
     EXPECT_EQ(ui.onlyMessage(),
               (ShownMessage{Icon::Critical, "保存エラー",
                             "ファイルを保存できませんでした。\r\n" + (dir / "keep.osb").string() +
-                                "\r\n\r\nShift_JIS で保存できない文字「😀」が含まれています。"
-                                "その文字を書き換えてから保存してください。"}));
+                                "\r\n\r\nShift_JIS で保存できない文字が含まれています。次の"
+                                "文字を書き換えてから保存してください。"
+                                "\r\n・「😀」（U+1F600）：円形断面 1 行目「コード名」"
+                                "\r\n・U+00A0（見えない文字）：作図設定１ 作図ﾚｲﾔｰ名 帯線"}));
     EXPECT_EQ(bytesOf(dir / "keep.osb"), "previous");
     EXPECT_FALSE(doc.saved());
 
     // A folder that does not exist.
     ui.messages.clear();
     doc.format.circular.setText(1, 1, "φ200");
+    doc.setItem(common::FormatItem::BandLayer, "帯線");
     EXPECT_FALSE(shoveda::writeFormatFile(doc, dir / "no" / "such.osb", ui));
     EXPECT_EQ(ui.onlyMessage().title, "保存エラー");
     EXPECT_FALSE(doc.saved());

@@ -196,7 +196,7 @@ TEST(OsbFile, ShortMissingAndBinaryFilesLeaveEmptyFields) {
     EXPECT_EQ(shoveda::osbLines(doc).size(), 314u);
 }
 
-TEST(OsbFile, ALineWithBytesThatAreNotCp932ReadsEmptyAndTheDocumentStillSaves) {
+TEST(OsbFile, ABadByteReadsAsAQuestionMarkIsNamedOnceAndTheDocumentStillSaves) {
     TempDir dir;
     FormatDocument file;
     file.format.circular.setText(1, 1, "φ200");
@@ -210,14 +210,24 @@ TEST(OsbFile, ALineWithBytesThatAreNotCp932ReadsEmptyAndTheDocumentStillSaves) {
     ASSERT_TRUE(common::writeFileAtomic(dir / "bad.osb", bytes));
 
     FormatDocument doc;
-    ASSERT_TRUE(shoveda::readFormatFile(doc, dir / "bad.osb"));
+    testing_support::FakeUi ui;
+    ui.openFiles.push_back(dir / "bad.osb");
+    ASSERT_TRUE(shoveda::openFormat(doc, ui));
     EXPECT_EQ(doc.format.circular.text(1, 1), "φ200");
-    EXPECT_EQ(doc.format.circular.text(2, 1), "");
+    EXPECT_EQ(doc.format.circular.text(2, 1), "？\x7Fφ250");  // 0x7F is a character of its own
     EXPECT_EQ(doc.format.circular.text(3, 1), "φ300");
     EXPECT_EQ(doc.item(27), "500");
-    testing_support::FakeUi ui;
+    const auto& m = ui.onlyMessage();
+    EXPECT_EQ(m.icon, common::Icon::Exclamation);
+    EXPECT_EQ(m.title, common::kReadReportTitle);
+    EXPECT_NE(m.text.find("「bad.osb」"), std::string::npos) << m.text;
+    EXPECT_NE(m.text.find("「？」にした行：2\r\n"), std::string::npos) << m.text;
+
+    ui.messages.clear();
     EXPECT_TRUE(shoveda::writeFormatFile(doc, dir / "saved.osb", ui));
     EXPECT_TRUE(ui.messages.empty());
+    bytes.replace(at, 1, "\x81\x48");  // "？" in CP932
+    EXPECT_EQ(common::readFileBytes(dir / "saved.osb"), bytes);
 }
 
 TEST(FormatDocument, StartValuesAndChoiceGroups) {

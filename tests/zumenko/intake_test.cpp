@@ -89,11 +89,21 @@ TEST(Intake, RefusesShortAndMalformedFiles) {
     bad[6502] = "#TRUE#,#FALSE#,\"yes\",#TRUE#";
     expectRefused(bad, "line 6503: \"yes\" is not #TRUE# or #FALSE#");
     bad = good;
-    bad[6500] = "\"\xEF\xBF\xBD地区\",\"\",\"3\",\"\",\"\",\"0\"";  // bytes read as U+FFFD
-    expectRefused(bad, "line 6501: bytes that are not Shift_JIS");
-    bad = good;
     bad[6518] = "\"dummy\"";
     expectRefused(bad, "line 6519: 1 fields instead of 10");
+}
+
+TEST(Intake, EachByteThatIsNotShiftJisReadsAsAQuestionMarkAndIsReported) {
+    auto lines = handoffLines(sampleSource());
+    lines[6500] = "\"\xEF\xBF\xBD地区\xEF\xBF\xBD\",\"\",\"3\",\"\",\"\",\"0\"";  // U+FFFD per byte
+    lines[1] = "2,\"2\xEF\xBF\xBD\",\"\",\"\",\"\"";
+    Drawing doc;
+    common::ReadReport report;
+    ASSERT_TRUE(readHandoffLines(lines, doc, nullptr, &report));
+    EXPECT_EQ(doc.settings.projectName, "？地区？");
+    EXPECT_EQ(doc.settings.outletRoute, "3");
+    EXPECT_EQ(doc.routes.text(2, 1), "2？");
+    EXPECT_EQ(report.unreadableByteLines(), (std::vector<int>{2, 6501}));
 }
 
 TEST(Intake, FileErrorsNeverThrow) {

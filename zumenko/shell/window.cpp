@@ -146,10 +146,12 @@ void DrawingWindow::buildControls() {
 
 bool DrawingWindow::intake(const std::filesystem::path& handoff) {
     Drawing doc;
-    if (!readHandoff(handoff, doc)) {
+    common::ReadReport report;
+    if (!readHandoff(handoff, doc, nullptr, &report)) {
         ui_.message(common::Icon::Critical, kHandoffErrorTitle, handoffErrorMessage(handoff));
         return false;
     }
+    common::showReadReport(ui_, report, handoff);
     doc_ = std::move(doc);
     showSplitLabels();
     return true;
