@@ -14,6 +14,8 @@ struct BadByteCase {
     std::string read;   // what the text then reads
 };
 
+void PrintTo(const BadByteCase& c, std::ostream* os) { *os << c.name; }
+
 class BadByte : public testing::TestWithParam<BadByteCase> {};
 
 // Each byte that is not CP932 costs itself only: the record keeps its other fields, the
