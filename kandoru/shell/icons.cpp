@@ -39,6 +39,44 @@ void sheet(QPainter& p) {
 
 }  // namespace
 
+QIcon openIcon() {
+    return painted([](QPainter& p) {
+        p.setPen(QPen(QColor(120, 90, 20), 1.5));
+        p.setBrush(QColor(230, 190, 90));
+        QPainterPath back;
+        back.moveTo(3, 26);
+        back.lineTo(3, 7);
+        back.lineTo(11, 7);
+        back.lineTo(14, 10);
+        back.lineTo(25, 10);
+        back.lineTo(25, 14);
+        p.drawPath(back);
+        p.setBrush(QColor(250, 215, 120));
+        p.drawPolygon(
+            QPolygonF({QPointF(3, 26), QPointF(8, 14), QPointF(29, 14), QPointF(24, 26)}));
+    });
+}
+
+QIcon saveIcon() {
+    return painted([](QPainter& p) {
+        p.setPen(QPen(QColor(40, 50, 80), 1.5));
+        p.setBrush(QColor(60, 90, 160));
+        QPainterPath disk;
+        disk.moveTo(4, 4);
+        disk.lineTo(24, 4);
+        disk.lineTo(28, 8);
+        disk.lineTo(28, 28);
+        disk.lineTo(4, 28);
+        disk.closeSubpath();
+        p.drawPath(disk);
+        p.setBrush(QColor(225, 225, 225));
+        p.drawRect(QRectF(9, 4.5, 13, 8));
+        p.fillRect(QRectF(17, 6, 3, 5), QColor(60, 90, 160));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(8, 17, 16, 10));
+    });
+}
+
 QIcon exportIcon() {
     return painted([](QPainter& p) {
         sheet(p);

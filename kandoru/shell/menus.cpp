@@ -78,10 +78,8 @@ void MainWindow::buildMenusAndToolbar() {
         QIcon icon;
     };
     const Button buttons[] = {
-        {"tbOpen", QStringLiteral("開く"), QStringLiteral("開く"),
-         style()->standardIcon(QStyle::SP_DialogOpenButton)},
-        {"tbSave", QStringLiteral("上書き保存"), QStringLiteral("上書き保存"),
-         style()->standardIcon(QStyle::SP_DialogSaveButton)},
+        {"tbOpen", QStringLiteral("開く"), QStringLiteral("開く"), openIcon()},
+        {"tbSave", QStringLiteral("上書き保存"), QStringLiteral("上書き保存"), saveIcon()},
         {"tbPrint", QStringLiteral("印刷"), QStringLiteral("データの書き出し"), exportIcon()},
         {"tbCalc", QStringLiteral("縦断計算"), QStringLiteral("再計算の実行"), calcIcon()},
         {"tbDraw", QStringLiteral("縦断作図"), QStringLiteral("作図レイアウト"), drawingIcon()},
