@@ -23,7 +23,8 @@ test: build
 
 # make demo: gesui run on every examples/*.osa with the format file of the same name, or
 # else examples/standard.osb; XTemp.txt, JTemp.txt, profile.png and profile.pdf go to
-# $(BUILD)/demo/NAME/, with the design checks beside them (check.txt, check.tsv and the
+# $(BUILD)/demo/NAME/ (with sheets.txt and sheets.pdf for a line longer than one sheet),
+# with the design checks beside them (check.txt, check.tsv and the
 # calculation sheet check.pdf; findings are expected in some examples). Each line is also
 # drawn as a set of sheets in NAME/sheets/ (sheets.txt, sheet01.txt ..., sheets.pdf,
 # sheet01.png ..., sheets.dxf): the long line needs two A1 sheets at 1:500.

@@ -2,9 +2,11 @@
 #include "cli/sheet_outputs.h"
 
 #include <cstdio>
+#include <regex>
 
 #include "cli/pictures.h"
 #include "common/numtext.h"
+#include "common/platform/paths.h"
 #include "zumenko/preview/dxf_writer.h"
 #include "zumenko/script_file.h"
 #include "zumenko/script_writer.h"
@@ -15,7 +17,7 @@ namespace {
 
 constexpr const char* kTitle = "シート割";
 
-std::string pathText(const std::filesystem::path& p) { return p.string(); }
+std::string pathText(const std::filesystem::path& p) { return platform::pathToUtf8(p); }
 
 }  // namespace
 
@@ -23,6 +25,17 @@ std::string sheetFileName(size_t k, const char* extension) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "sheet%02zu.%s", k, extension);
     return buf;
+}
+
+std::vector<std::string> setOutputNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names{kSetScript, kSetPdf, kSetDxf};
+    static const std::regex sheet(R"(sheet[0-9]{2,}\.(txt|png))");
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+        const std::string name = platform::pathToUtf8(entry.path().filename());
+        if (std::regex_match(name, sheet)) names.push_back(name);
+    }
+    return names;
 }
 
 SetOutputs writeSheetSet(const zumenko::Drawing& doc, const zumenko::DrawOptions& opt,
@@ -92,8 +105,17 @@ std::string describeSheet(const zumenko::Drawing& doc, const zumenko::DrawOption
                        " m  DL " + common::formatGeneral(s.datumLevel) + " m";
     if (!s.fits) line += "  1 スパンでも枠に収まりません";
     if (!s.outside.empty()) {
+        // Runs of consecutive stations as first～last: a deep line can have every station
+        // of a sheet outside.
         line += "  縦断図の範囲外: 測点";
-        for (int r : s.outside) line += " " + number(r) + "(" + p.splitLabel(r) + ")";
+        auto station = [&](int r) { return number(r) + "(" + p.splitLabel(r) + ")"; };
+        for (size_t i = 0; i < s.outside.size();) {
+            size_t j = i;
+            while (j + 1 < s.outside.size() && s.outside[j + 1] == s.outside[j] + 1) ++j;
+            line += " " + station(s.outside[i]);
+            if (j > i) line += "～" + station(s.outside[j]);
+            i = j + 1;
+        }
     }
     return line;
 }

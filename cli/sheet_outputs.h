@@ -17,6 +17,10 @@ inline constexpr const char* kSetDxf = "sheets.dxf";
 // sheet01.txt, sheet01.png ... for sheet k (from 1).
 std::string sheetFileName(size_t k, const char* extension);
 
+// The files of a set that folder holds, by name: sheets.txt, sheets.pdf, sheets.dxf and
+// sheetNN.txt / .png; those of an earlier set are stale once another is written there.
+std::vector<std::string> setOutputNames(const std::filesystem::path& folder);
+
 struct SetOutputs {
     bool scriptsWritten = false;       // every script asked for is on disk
     std::vector<std::string> written;  // file names, in the order written

@@ -3,12 +3,12 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
-#include <regex>
 
 #include "cli/cli_ui.h"
 #include "cli/command.h"
 #include "cli/pictures.h"
 #include "cli/sheet_outputs.h"
+#include "common/platform/paths.h"
 #include "zumenko/intake.h"
 #include "zumenko/script.h"
 #include "zumenko/sheet_set.h"
@@ -22,18 +22,6 @@ struct SheetsArgs {
     bool pipeWall = false;
     bool noFrame = false;
 };
-
-// The files an earlier set left in the folder: sheets.* and sheetNN.txt / .png.
-std::vector<std::string> earlierOutputs(const std::filesystem::path& dir) {
-    std::vector<std::string> names{cli::kSetScript, cli::kSetPdf, cli::kSetDxf};
-    static const std::regex sheet(R"(sheet[0-9]{2,}\.(txt|png))");
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (std::regex_match(name, sheet)) names.push_back(name);
-    }
-    return names;
-}
 
 int runSheets(const SheetsArgs& a) {
     namespace fs = std::filesystem;
@@ -60,10 +48,10 @@ int runSheets(const SheetsArgs& a) {
         return cli::kExitWarned;
     }
 
-    const fs::path dir = a.outDir.empty() ? fs::current_path() : fs::path(a.outDir);
+    const fs::path dir = a.outDir.empty() ? fs::current_path() : platform::pathFromUtf8(a.outDir);
     std::error_code ec;
     fs::create_directories(dir, ec);
-    const auto before = earlierOutputs(dir);
+    const auto before = cli::setOutputNames(dir);
     cli::SetOutputs out = cli::writeSheetSet(doc, opt, set, dir, /*each=*/true, ui);
     cli::removeStaleOutputs(dir, before, out.written);
     if (!out.scriptsWritten) return cli::kExitWarned;
@@ -71,7 +59,7 @@ int runSheets(const SheetsArgs& a) {
     for (size_t k = 0; k < set.sheets.size(); ++k)
         std::cout << cli::describeSheet(doc, opt, set, k) << "\n";
     std::cout << "書き出し:";
-    for (const auto& name : out.written) std::cout << " " << (dir / name).string();
+    for (const auto& name : out.written) std::cout << " " << platform::pathToUtf8(dir / name);
     std::cout << "\n";
     return cli::kExitOk;
 }

@@ -34,9 +34,10 @@ PipelineResult runPipeline(const kandoru::Document& doc, const std::filesystem::
         res.detail = w.error;
         return res;
     }
+    res.handoffWritten = true;
 
     // The drawing reads the file back, as the drawing program does.
-    zumenko::Drawing drawing;
+    zumenko::Drawing& drawing = res.drawing;
     if (!zumenko::readHandoff(res.handoffPath, drawing, &res.detail)) {
         ui.message(common::Icon::Critical, zumenko::kHandoffErrorTitle,
                    zumenko::handoffErrorMessage(res.handoffPath));

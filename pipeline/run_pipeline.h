@@ -10,14 +10,17 @@
 #include "common/ui.h"
 #include "kandoru/calc/design_summary.h"
 #include "kandoru/document.h"
+#include "zumenko/drawing.h"
 #include "zumenko/script.h"
 
 namespace pipeline {
 
 struct PipelineResult {
-    bool ok = false;  // the hand-off file and the script file written
+    bool ok = false;              // the hand-off file and the script file written
+    bool handoffWritten = false;  // this run's hand-off file is on disk
     std::filesystem::path handoffPath;
     std::filesystem::path scriptPath;
+    zumenko::Drawing drawing;      // the hand-off file as the drawing program read it
     zumenko::ScriptResult script;  // the drawing: its text and figure
     kandoru::DesignSummary summary;
     std::string detail;  // the system's reason when a step failed

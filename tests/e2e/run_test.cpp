@@ -10,6 +10,7 @@
 #include "kandoru/files/format_intake.h"
 #include "kandoru/files/handoff.h"
 #include "kandoru/files/osa_file.h"
+#include "largest_document.h"
 #include "support/golden.h"
 #include "zumenko/intake.h"
 #include "zumenko/script.h"
@@ -86,4 +87,87 @@ TEST(GesuiRun, AProfileThatCannotBeReadWritesNothing) {
     EXPECT_NE(r.err.find("missing.osa"), std::string::npos) << r.err;
     EXPECT_FALSE(std::filesystem::exists(dir / "XTemp.txt"));
     EXPECT_FALSE(std::filesystem::exists(dir / "JTemp.txt"));
+}
+
+namespace {
+
+void plant(const std::filesystem::path& file) {
+    ASSERT_TRUE(common::writeFileAtomic(file, "an earlier run's file"));
+}
+
+bool exists(const std::filesystem::path& dir, const char* name) {
+    return std::filesystem::exists(dir / name);
+}
+
+}  // namespace
+
+// Runs into one folder in turn, each leaving exactly its own files: a line longer than a
+// sheet adds its set, a short line after it leaves no set behind, and nothing of a larger
+// set drawn before stays.
+TEST(GesuiRun, WritesTheSetOfALongLineAndRemovesWhatAnEarlierRunLeft) {
+    testing_support::TempDir dir;
+    const auto examples = testing_support::examplesDir();
+    const auto out = dir / "out";
+    std::filesystem::create_directories(out);
+    for (const char* stale : {"sheet05.png", "sheet12.txt", "sheets.dxf", "profile.pdf"})
+        plant(out / stale);
+    plant(out / "notes.txt");  // not a file of the run
+
+    struct Step {
+        const char* profile;
+        bool set;
+        const char* sheetsLine;  // printed when the line needs more than one sheet
+    };
+    const Step steps[] = {{"long_line.osa", true, "シート割: 2 枚\n"},
+                          {"three_routes.osa", false, nullptr},
+                          {"long_line.osa", true, "シート割: 2 枚\n"}};
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.profile);
+        GesuiRun r = gesui(
+            {"run", arg(examples / s.profile), arg(examples / "standard.osb"), "-o", arg(out)});
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        for (const char* name : {"XTemp.txt", "JTemp.txt", "profile.png", "profile.pdf"})
+            EXPECT_TRUE(exists(out, name)) << name;
+        EXPECT_EQ(exists(out, "sheets.txt"), s.set);
+        EXPECT_EQ(exists(out, "sheets.pdf"), s.set);
+        for (const char* gone : {"sheet05.png", "sheet12.txt", "sheets.dxf"})
+            EXPECT_FALSE(exists(out, gone)) << gone;
+        EXPECT_TRUE(exists(out, "notes.txt"));
+        if (s.sheetsLine) {
+            EXPECT_NE(r.out.find(s.sheetsLine), std::string::npos) << r.out;
+        } else {
+            EXPECT_EQ(r.out.find("シート割"), std::string::npos) << r.out;
+        }
+    }
+
+    // The set is the one gesui sheets draws from the same hand-off file.
+    GesuiRun sheets = gesui({"sheets", arg(out / "XTemp.txt"), "-o", arg(dir / "sheets")});
+    ASSERT_EQ(sheets.exitCode, 0) << sheets.err;
+    EXPECT_EQ(common::readFileBytes(out / "sheets.txt"),
+              common::readFileBytes(dir / "sheets" / "sheets.txt"));
+}
+
+// The largest document's line is longer than any PDF page: the run reports the picture it
+// could not draw, keeps no earlier profile.pdf beside the new script, writes the set, and
+// ends well, the scripts being written.
+TEST(GesuiRun, APictureTooLargeIsAWarningAndTheSetIsStillWritten) {
+    testing_support::TempDir dir;
+    const auto profile = dir / "largest.osa";
+    ASSERT_TRUE(kandoru::FileSave2(bench_support::largestDocument(), profile));
+    const auto out = dir / "out";
+    std::filesystem::create_directories(out);
+    plant(out / "profile.pdf");
+    GesuiRun r = gesui({"run", arg(profile), arg(testing_support::examplesDir() / "standard.osb"),
+                        "-o", arg(out)});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("用紙が大きすぎます"), std::string::npos) << r.err;
+    EXPECT_FALSE(exists(out, "profile.pdf"));
+    for (const char* name : {"XTemp.txt", "JTemp.txt", "sheets.txt", "sheets.pdf"})
+        EXPECT_TRUE(exists(out, name)) << name;
+    EXPECT_EQ(r.out.find("profile.pdf"), std::string::npos) << r.out;
+    // Too deep for the sheet: the stations outside the profile area, as runs.
+    EXPECT_NE(r.out.find("4/25  測点 103～136  25-3～34  延長 330.000 m  DL 10 m  縦断図の範囲外: "
+                         "測点 103(25-3)～136(34)\n"),
+              std::string::npos)
+        << r.out;
 }
