@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/format/format_data.h"
+#include "common/profile_settings.h"
 #include "common/profile_tables.h"
 #include "common/table.h"
 #include "common/ui.h"
@@ -17,24 +18,23 @@ namespace kandoru {
 // Tabs of the main window.
 enum Tab : int { kTabSettings = 0, kTabRoutes = 1, kTabSplit = 2, kTabCad = 3 };
 
-// Index of the six digit settings, in the order of the file and the frame.
-enum Digit : int {
-    kDigitGradient = 0,
-    kDigitDistance = 1,
-    kDigitGround = 2,
-    kDigitCover = 3,
-    kDigitInvert = 4,
-    kDigitExcavation = 5,
-};
-
 using common::BoxCol;
 using common::ChangePointCol;
 using common::CircularCol;
+using common::Digit;
 using common::GroundPointCol;
+using common::kDigitCover;
+using common::kDigitDistance;
+using common::kDigitExcavation;
+using common::kDigitGradient;
+using common::kDigitGround;
+using common::kDigitInvert;
+using common::kFormatFieldStart;
 using common::ManholeCol;
 using common::ManholeTypeCol;
 using common::ProfilePointCol;
 using common::RouteCol;
+using common::Settings;
 using common::SplitCol;
 using common::SplitPointCol;
 
@@ -64,29 +64,6 @@ struct WorkCol {
 // The pipe code list (MSFlexGrid1) holds its codes in column 0, where other tables have
 // their labels.
 inline constexpr int kPipeCodeCol = 0;
-
-inline constexpr const char* kFormatFieldStart = "ダブルクリックしてください";
-
-// Settings of tab 0, held as the texts of their fields.
-struct Settings {
-    std::string projectName;
-    std::string formatField = kFormatFieldStart;
-    bool manning = true;            // "マニング式"
-    bool kutter = false;            // "クッター式"
-    bool minCoverMethod = true;     // "土被り最小型"
-    bool crownJoint = true;         // "管頂接合"
-    std::string minCover;           // m
-    std::string manholeDrop = "0";  // mm
-    std::string outletRoute;
-    std::string outletGround;  // m
-    std::string outletManholeType;
-    std::string hinterland = "0";  // m
-    // Shown only; no operation reads them and they are not saved.
-    std::string pipeType = "塩化ﾋﾞﾆﾙ管(VU)";
-    std::string minDiameter = "200";
-    std::string maxDiameter = "600";
-    std::array<std::string, 6> digits{"3", "2", "2", "2", "3", "2"};
-};
 
 class Document {
 public:
@@ -172,7 +149,7 @@ void tabSwitchRules(Document& doc);
 
 // Rounded digit setting text of kind d.
 inline const std::string& digitSetting(const Document& doc, Digit d) {
-    return doc.settings.digits[static_cast<size_t>(d)];
+    return doc.settings.digit(d);
 }
 
 }  // namespace kandoru

@@ -6,43 +6,21 @@
 #include <string>
 
 #include "common/format/format_data.h"
+#include "common/profile_settings.h"
 #include "common/profile_tables.h"
 #include "common/table.h"
 
 namespace zumenko {
 
-// Index of the six digit settings, in the order of the hand-off file.
-enum Digit : int {
-    kDigitGradient = 0,
-    kDigitDistance = 1,
-    kDigitGround = 2,
-    kDigitCover = 3,
-    kDigitInvert = 4,
-    kDigitExcavation = 5,
-};
-
-struct DrawingSettings {
-    std::string projectName;  // drawn as the title
-    std::string formatFile;
-    std::string outletRoute;
-    std::string outletGround;
-    std::string outletManholeType;
-    std::string hinterland = "0";
-    std::string minCover;
-    std::string manholeDrop = "0";
-    bool manning = false;
-    bool kutter = false;
-    bool minCoverMethod = false;
-    bool crownJoint = false;
-    std::array<std::string, 6> digits{"3", "2", "2", "2", "3", "2"};
-    // Start values of the window; the drawing never reads them.
-    std::string pipeType = "塩化ﾋﾞﾆﾙ管(VU)";
-    std::string minDiameter = "200";
-    std::string maxDiameter = "600";
-};
-
 using common::ChangePointCol;
+using common::Digit;
 using common::GroundPointCol;
+using common::kDigitCover;
+using common::kDigitDistance;
+using common::kDigitExcavation;
+using common::kDigitGradient;
+using common::kDigitGround;
+using common::kDigitInvert;
 using common::ManholeCol;
 using common::ProfilePointCol;
 using common::RouteCol;
@@ -79,7 +57,7 @@ struct Drawing {
     common::Table fgrid8{kLongRows, ProfilePointCol::Count};  // route starts and change points
     common::Table fgrid5{kLongRows, GroundPointCol::Count};   // merged ground points
 
-    DrawingSettings settings;
+    common::Settings settings;  // as handed over
     // The format tables and the 91 items, as handed on (an empty item as "0").
     common::FormatData format;
 
@@ -90,7 +68,7 @@ struct Drawing {
     common::Table fgrid13{kLongRows, ProfilePointCol::Count};     // of fgrid8
     common::Table fgrid14{kLongRows, MirroredGroundCol::Count};   // of fgrid5
 
-    const std::string& digit(Digit d) const { return settings.digits[static_cast<size_t>(d)]; }
+    const std::string& digit(Digit d) const { return settings.digit(d); }
 };
 
 }  // namespace zumenko

@@ -86,10 +86,10 @@ private:
 
 bool readSettings(Reader& in, Drawing& doc) {
     common::Record rec;
-    DrawingSettings& s = doc.settings;
+    common::Settings& s = doc.settings;
     if (!in.next(rec, 6)) return false;
     s.projectName = rec[0].text;
-    s.formatFile = rec[1].text;
+    s.formatField = rec[1].text;
     s.outletRoute = rec[2].text;
     s.outletGround = rec[3].text;
     s.outletManholeType = rec[4].text;
