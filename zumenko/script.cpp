@@ -271,8 +271,9 @@ private:
             seg(X, yDL * H(), X, bc * H());
             double L = s_.leaderLengthMm;
             if (f_.text(Item::FlagFitsText) == "1") {
-                std::string label =
-                    p.manhole(r, 2) + " " + p.manhole(r, 3) + " h=" + p.manhole(r, 8);
+                std::string label = p.manhole(r, ManholeCol::Number) + " " +
+                                    p.manhole(r, ManholeCol::Type) +
+                                    " h=" + p.manhole(r, ManholeCol::Depth);
                 L = tl * static_cast<double>(characters(label)) * 0.8;
             }
             const double dx = L * std::cos(theta) * H();
@@ -288,7 +289,8 @@ private:
             text(kBottomLeft, at(X, bc * H()), tl * H(), 30, p.label(r));
             if (p.subPipe(r))
                 text(kBottomLeft, at(X, (bc - 10) * H()), tl * H(), 30,
-                     "   副管φ" + p.manhole(r, 4) + " h=" + p.manhole(r, 5));
+                     "   副管φ" + p.manhole(r, ManholeCol::DropPipeMm) +
+                         " h=" + p.manhole(r, ManholeCol::Drop));
         }
 
         sizes_ = spanSections(doc_, p, rg);
@@ -307,7 +309,7 @@ private:
         std::vector<Section> out;
         Section cur;
         for (int r = rg.first; r <= rg.last; ++r) {
-            if (auto s = lookUpSection(doc, p.span(r, 4))) cur = *s;
+            if (auto s = lookUpSection(doc, p.span(r, SplitCol::PipeCode))) cur = *s;
             out.push_back(cur);
         }
         return out;
@@ -316,10 +318,10 @@ private:
     void spanTexts(const Stations& p, int r, double X, const Section& sec) {
         const double x = X + common::val(p.spanLength(r)) / 2 * 1000, h = s_.valueTextMm * H();
         const double yDL = s_.datumLineMm;
-        text(kBottomCentre, at(x, yDL * H()), h, 0, p.span(r, 1));
+        text(kBottomCentre, at(x, yDL * H()), h, 0, p.span(r, SplitCol::Label));
         const std::string size = "φ" + num(sec.d * 1000);
-        const std::string& grad = p.span(r, 5);
-        const std::string& dist = p.span(r, 2);
+        const std::string& grad = p.span(r, SplitCol::Gradient);
+        const std::string& dist = p.span(r, SplitCol::Length);
         if (s_.upperRows != 0) {
             auto put = [&](BandItem item, std::string t) {
                 int row = s_.itemRow[item];
@@ -374,15 +376,16 @@ private:
         const bool fwd = opt_.upstreamToDownstream;
         const common::Table& t =
             rg.automatic ? (fwd ? doc_.fgrid8 : doc_.fgrid13) : (fwd ? doc_.fgrid5 : doc_.fgrid14);
-        const int dc = rg.automatic ? 3 : 2, gc = dc + 1;
+        const int dc = rg.automatic ? ProfilePointCol::Distance : GroundPointCol::Distance;
+        const int gc = rg.automatic ? ProfilePointCol::Ground : GroundPointCol::Ground;
         // A point on the stretch's ends belongs to it; the half millimetre absorbs the
         // rounding of distances summed separately in the mirrored tables.
         const common::Table& pts = fwd ? doc_.fgrid7 : doc_.fgrid10;
-        const double from = common::val(pts.text(rg.first, 3)) - 0.0005;
-        const double to = common::val(pts.text(rg.last, 3)) + 0.0005;
+        const double from = common::val(pts.text(rg.first, SplitPointCol::Distance)) - 0.0005;
+        const double to = common::val(pts.text(rg.last, SplitPointCol::Distance)) + 0.0005;
         bool have = false;
         double d0 = 0, g0 = 0;
-        for (int r = 1; r <= t.dataRows() && !t.text(r, 1).empty(); ++r) {
+        for (int r = 1; r <= t.dataRows() && !t.text(r, common::kKeyCol).empty(); ++r) {
             double d = common::val(t.text(r, dc)), gl = common::val(t.text(r, gc));
             if (!rg.automatic && (d < from || d > to)) continue;
             if (have) seg(X(d0), Y(g0), X(d), Y(gl));
@@ -395,7 +398,7 @@ private:
     void pipes(const Stations& p, const Range& rg) {
         out_.selectLayer(f_.text(Item::PipeLayer));
         for (int r = rg.first; r < rg.last; ++r) {
-            if (p.span(r, 1) == doc_.settings.outletRoute) continue;
+            if (p.span(r, SplitCol::Label) == doc_.settings.outletRoute) continue;
             const Section& sec = sizes_[static_cast<size_t>(r - rg.first)];
             const double xa = X(p.distanceM(r)), xb = X(p.distanceM(r + 1));
             // Left and right inverts: the span's start and end, or its end and start mirrored.

@@ -31,9 +31,10 @@ std::vector<GroundPoint> groundPoints(const Drawing& doc, const Stations& p, int
     const common::Table& t = p.fwd ? doc.fgrid5 : doc.fgrid14;
     const double from = p.distanceM(first) - 0.0005, to = p.distanceM(last) + 0.0005;
     std::vector<GroundPoint> out;
-    for (int r = 1; r <= t.dataRows() && !t.text(r, 1).empty(); ++r) {
-        double d = common::val(t.text(r, 2));
-        if (d >= from && d <= to) out.push_back({d, common::val(t.text(r, 3))});
+    for (int r = 1; r <= t.dataRows() && !t.text(r, common::kKeyCol).empty(); ++r) {
+        double d = common::val(t.text(r, GroundPointCol::Distance));
+        if (d >= from && d <= to)
+            out.push_back({d, common::val(t.text(r, GroundPointCol::Ground))});
     }
     return out;
 }
@@ -50,8 +51,8 @@ std::vector<PipeEnds> pipes(const Drawing& doc, const DrawOptions& opt, const St
     Section sec;
     for (int r = first; r < last; ++r) {
         // A code without a match keeps the previous span's section, as drawn.
-        if (auto s = lookUpSection(doc, p.span(r, 4))) sec = *s;
-        if (p.span(r, 1) == doc.settings.outletRoute) continue;
+        if (auto s = lookUpSection(doc, p.span(r, SplitCol::PipeCode))) sec = *s;
+        if (p.span(r, SplitCol::Label) == doc.settings.outletRoute) continue;
         const double below = opt.pipeWall ? sec.wB : 0, above = sec.d + (opt.pipeWall ? sec.wT : 0);
         const double ia = p.leftInvert(r), ib = p.rightInvert(r);
         out.push_back({r, ia - below, ib - below, ia + above, ib + above});

@@ -24,21 +24,22 @@ struct Stations {
     // Station rows: up to the first blank 追加距離.
     int count() const {
         int n = 0;
-        while (n < points.dataRows() && !points.text(n + 1, 3).empty()) ++n;
+        while (n < points.dataRows() && !points.text(n + 1, SplitPointCol::Distance).empty()) ++n;
         return n;
     }
-    const std::string& distance(int r) const { return points.text(r, 3); }
-    double distanceM(int r) const { return common::val(points.text(r, 3)); }
-    const std::string& ground(int r) const { return spans.text(r, 3); }
+    const std::string& distance(int r) const { return points.text(r, SplitPointCol::Distance); }
+    double distanceM(int r) const { return common::val(points.text(r, SplitPointCol::Distance)); }
+    const std::string& ground(int r) const { return spans.text(r, SplitCol::Ground); }
     const std::string& manhole(int r, int c) const { return holes.text(r, c); }
-    bool subPipe(int r) const { return !holes.text(r, 4).empty(); }
+    bool subPipe(int r) const { return !holes.text(r, ManholeCol::DropPipeMm).empty(); }
     // Distance between station r - 1 and station r.
     double lengthBefore(int r) const {
-        return common::val(fwd ? points.text(r - 1, 2) : points.text(r, 2));
+        return common::val(points.text(fwd ? r - 1 : r, SplitPointCol::Length));
     }
     // The manhole label: number, type and depth.
     std::string label(int r) const {
-        return " " + manhole(r, 2) + "  " + manhole(r, 3) + " h=" + manhole(r, 8);
+        return " " + manhole(r, ManholeCol::Number) + "  " + manhole(r, ManholeCol::Type) +
+               " h=" + manhole(r, ManholeCol::Depth);
     }
 
     // Base of the manhole label of each station first ... last, paper mm: the top of the
@@ -55,10 +56,12 @@ struct Stations {
     }
 
     int spanRow(int r) const { return fwd ? r : r + 1; }
-    const std::string& spanLength(int r) const { return points.text(spanRow(r), 2); }
+    const std::string& spanLength(int r) const {
+        return points.text(spanRow(r), SplitPointCol::Length);
+    }
     const std::string& span(int r, int c) const { return spans.text(spanRow(r), c); }
     // The station's split label, such as 3 or 3-1.
-    const std::string& splitLabel(int r) const { return points.text(r, 1); }
+    const std::string& splitLabel(int r) const { return points.text(r, SplitPointCol::Label); }
     // Values of the span leaving station r at its left end, of the span arriving at
     // station r at its right end: cover, invert level, excavation depth. Downstream first
     // a span is traversed from its end to its start.
@@ -71,13 +74,19 @@ struct Stations {
     // 起点土被 / 終点土被, 起点管底高 / 終点管底高 of split row s, or 上掘削 / 下掘削 of its
     // manhole.
     const std::string& value(int s, BandItem item, bool atStart) const {
-        if (item == kCover) return spans.text(s, atStart ? 8 : 9);
-        if (item == kInvert) return spans.text(s, atStart ? 6 : 7);
-        return holes.text(s, atStart ? 6 : 7);
+        if (item == kCover)
+            return spans.text(s, atStart ? SplitCol::StartCover : SplitCol::EndCover);
+        if (item == kInvert)
+            return spans.text(s, atStart ? SplitCol::StartInvert : SplitCol::EndInvert);
+        return holes.text(s, atStart ? ManholeCol::UpperExcavation : ManholeCol::LowerExcavation);
     }
     // Inverts of the span leaving station r at its left and right ends, metres.
-    double leftInvert(int r) const { return common::val(span(r, fwd ? 6 : 7)); }
-    double rightInvert(int r) const { return common::val(span(r, fwd ? 7 : 6)); }
+    double leftInvert(int r) const {
+        return common::val(span(r, fwd ? SplitCol::StartInvert : SplitCol::EndInvert));
+    }
+    double rightInvert(int r) const {
+        return common::val(span(r, fwd ? SplitCol::EndInvert : SplitCol::StartInvert));
+    }
 
     bool fwd;
     const common::Table& points;

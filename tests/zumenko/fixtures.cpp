@@ -53,7 +53,7 @@ std::vector<std::string> handoffLines(const zumenko::Drawing& doc) {
     oneTextLines(out, doc.format.box);
     oneTextLines(out, doc.format.manholeTypes);
     const auto& s = doc.settings;
-    out.push_back(texts({s.projectName, s.formatFile, s.outletRoute, s.outletGround,
+    out.push_back(texts({s.projectName, s.formatField, s.outletRoute, s.outletGround,
                          s.outletManholeType, s.hinterland}));
     out.push_back(texts({s.minCover, s.manholeDrop}));
     out.push_back(common::RecordWriter()
@@ -98,7 +98,7 @@ void setSampleFormat(zumenko::Drawing& doc) {
 void setSampleProfile(zumenko::Drawing& doc) {
     auto& s = doc.settings;
     s.projectName = "テスト地区　汚水縦断図";
-    s.formatFile = "標準.osb";
+    s.formatField = "標準.osb";
     s.outletRoute = "3";
     s.outletGround = "11.000";
     s.outletManholeType = "2号";

@@ -166,7 +166,8 @@ void DrawingWindow::showSplitLabels() {
     const int n = stationCount(doc_);
     for (auto [field, label] : {std::pair{startNo_, startLabel_}, std::pair{endNo_, endLabel_}}) {
         auto r = parseStationNumber(gui::ss(field->text()));
-        label->setText(r && *r >= 1 && *r <= n ? gui::qs(doc_.fgrid7.text(*r, 1)) : QString());
+        label->setText(r && *r >= 1 && *r <= n ? gui::qs(doc_.fgrid7.text(*r, SplitPointCol::Label))
+                                               : QString());
     }
 }
 
