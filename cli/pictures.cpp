@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "common/platform/paths.h"
+
 namespace cli {
 namespace {
 
@@ -26,18 +28,19 @@ common::WriteResult writePicture(const zumenko::Figure& figure, const std::files
     return (*w)(figure, path);
 }
 
-std::vector<std::string> removeStaleOutputs(const std::filesystem::path& folder,
-                                            const std::vector<std::string>& candidates,
-                                            const std::vector<std::string>& kept) {
-    std::vector<std::string> removed;
+void removeStaleOutputs(const std::filesystem::path& folder,
+                        const std::vector<std::string>& candidates,
+                        const std::vector<std::string>& kept, common::Ui& ui) {
     for (const auto& name : candidates) {
         if (std::find(kept.begin(), kept.end(), name) != kept.end()) continue;
         std::error_code ec;
-        const auto path = folder / name;
-        if (std::filesystem::is_regular_file(path, ec) && std::filesystem::remove(path, ec))
-            removed.push_back(name);
+        const auto path = folder / platform::pathFromUtf8(name);
+        if (!std::filesystem::is_regular_file(path, ec) || std::filesystem::remove(path, ec))
+            continue;
+        ui.message(common::Icon::Exclamation, "出力",
+                   "前回の出力を削除できませんでした。今回の出力ではありません。\r\n" +
+                       platform::pathToUtf8(path) + "\r\n(" + ec.message() + ")");
     }
-    return removed;
 }
 
 }  // namespace cli

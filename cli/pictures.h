@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "common/textfile.h"
+#include "common/ui.h"
 #include "zumenko/figure.h"
 
 namespace cli {
@@ -25,9 +26,10 @@ struct RegisterPictureWriter {
 common::WriteResult writePicture(const zumenko::Figure& figure, const std::filesystem::path& path);
 
 // Removes from folder each file named in candidates that is not in kept: the outputs of an
-// earlier run that this run did not write. Returns the names removed.
-std::vector<std::string> removeStaleOutputs(const std::filesystem::path& folder,
-                                            const std::vector<std::string>& candidates,
-                                            const std::vector<std::string>& kept);
+// earlier run that this run did not write. Each one that stays is an exclamation on ui,
+// since it would pass for an output of this run.
+void removeStaleOutputs(const std::filesystem::path& folder,
+                        const std::vector<std::string>& candidates,
+                        const std::vector<std::string>& kept, common::Ui& ui);
 
 }  // namespace cli

@@ -53,7 +53,7 @@ int runRun(const RunArgs& a) {
     std::vector<std::string> written;
     if (run.ok) written.push_back(zumenko::kScriptFileName);
     auto removeStale = [&] {
-        if (run.handoffWritten) cli::removeStaleOutputs(dir, before, written);
+        if (run.handoffWritten) cli::removeStaleOutputs(dir, before, written, ui);
     };
     if (!run.ok) {
         if (!run.detail.empty()) std::cerr << "  (" << run.detail << ")\n";

@@ -53,7 +53,7 @@ int runSheets(const SheetsArgs& a) {
     fs::create_directories(dir, ec);
     const auto before = cli::setOutputNames(dir);
     cli::SetOutputs out = cli::writeSheetSet(doc, opt, set, dir, /*each=*/true, ui);
-    cli::removeStaleOutputs(dir, before, out.written);
+    cli::removeStaleOutputs(dir, before, out.written, ui);
     if (!out.scriptsWritten) return cli::kExitWarned;
 
     for (size_t k = 0; k < set.sheets.size(); ++k)
