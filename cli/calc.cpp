@@ -20,10 +20,10 @@ struct CalcArgs {
     std::string save;
 };
 
-void reportSaveFailure(cli::CliUi& ui, const std::filesystem::path& path, const std::string& why) {
+void reportSaveFailure(cli::CliUi& ui, const std::filesystem::path& path,
+                       const common::WriteResult& w, const std::string& unmappable = "") {
     ui.message(common::Icon::Critical, "保存エラー",
-               "ファイルを保存できませんでした。\r\n" + kandoru::pathText(path));
-    std::cerr << "  (" << why << ")\n";
+               common::writeFailureText("ファイルを保存できませんでした。", path, w, unmappable));
 }
 
 int runCalc(const CalcArgs& a) {
@@ -35,10 +35,12 @@ int runCalc(const CalcArgs& a) {
 
     if (!a.tables.empty()) {
         if (auto w = common::writeFileAtomic(a.tables, kandoru::dumpTables(doc)); !w)
-            reportSaveFailure(ui, a.tables, w.error);
+            reportSaveFailure(ui, a.tables, w);
     }
     if (!a.save.empty()) {
-        if (auto w = kandoru::FileSave2(doc, a.save); !w) reportSaveFailure(ui, a.save, w.error);
+        if (auto w = kandoru::FileSave2(doc, a.save); !w)
+            reportSaveFailure(ui, a.save, w,
+                              kandoru::unmappableText(doc).message("保存してください。"));
     }
     return ui.warned() ? cli::kExitWarned : cli::kExitOk;
 }

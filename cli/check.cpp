@@ -41,8 +41,7 @@ std::string pipeTypeText(const std::string& option) {
 bool writeOutput(cli::CliUi& ui, const std::string& path, const common::WriteResult& w) {
     if (w) return true;
     ui.message(common::Icon::Critical, "保存エラー",
-               "ファイルを保存できませんでした。\r\n" + kandoru::pathText(path));
-    std::cerr << "  (" << w.error << ")\n";
+               common::writeFailureText("ファイルを保存できませんでした。", path, w));
     return false;
 }
 

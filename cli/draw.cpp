@@ -84,10 +84,8 @@ int runDraw(const DrawArgs& a) {
         std::cout.flush();
         return std::cout && !ui.warned() ? cli::kExitOk : cli::kExitWarned;
     }
-    std::string detail;
-    if (auto refused = zumenko::writeScriptFile(a.output, script.text, &detail)) {
+    if (auto refused = zumenko::writeScriptFile(a.output, script.text)) {
         ui.message(common::Icon::Critical, refused->title, refused->text);
-        if (!detail.empty()) std::cerr << "  (" << detail << ")\n";
         return cli::kExitWarned;
     }
     return ui.warned() ? cli::kExitWarned : cli::kExitOk;

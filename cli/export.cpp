@@ -29,9 +29,10 @@ int runExport(const ExportArgs& a) {
                                           ? common::rendezvousPath(kandoru::kTextExportName)
                                           : std::filesystem::path(a.output);
     if (auto w = kandoru::WaterSave(doc, out); !w) {
-        ui.message(common::Icon::Critical, "データファイル",
-                   "テキストファイルを書き出せませんでした。\r\n" + kandoru::pathText(out));
-        std::cerr << "  (" << w.error << ")\n";
+        ui.message(
+            common::Icon::Critical, "データファイル",
+            common::writeFailureText("テキストファイルを書き出せませんでした。", out, w,
+                                     kandoru::unmappableText(doc).message("書き出してください。")));
         return cli::kExitWarned;
     }
     return ui.warned() ? cli::kExitWarned : cli::kExitOk;

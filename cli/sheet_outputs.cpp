@@ -49,11 +49,8 @@ SetOutputs writeSheetSet(const zumenko::Drawing& doc, const zumenko::DrawOptions
         return out;
     }
     auto script = [&](const zumenko::Figure& figure, const std::string& name) {
-        std::string detail;
-        if (auto refused =
-                zumenko::writeScriptFile(folder / name, zumenko::writeScript(figure), &detail)) {
-            ui.message(common::Icon::Critical, refused->title,
-                       refused->text + (detail.empty() ? "" : "\r\n(" + detail + ")"));
+        if (auto refused = zumenko::writeScriptFile(folder / name, zumenko::writeScript(figure))) {
+            ui.message(common::Icon::Critical, refused->title, refused->text);
             return false;
         }
         out.written.push_back(name);

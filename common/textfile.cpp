@@ -6,7 +6,9 @@
 #include <sstream>
 #include <system_error>
 
+#include "common/platform/paths.h"
 #include "common/sjis.h"
+#include "common/unmappable.h"
 
 namespace common {
 
@@ -62,8 +64,23 @@ WriteResult writeCp932Lines(const std::filesystem::path& path,
                             const std::vector<std::string>& lines) {
     std::string bad;
     auto bytes = encodeCp932Lines(lines, &bad);
-    if (!bytes) return {false, "character \"" + bad + "\" has no Shift_JIS form"};
+    if (!bytes) return unmappableFailure(bad);
     return writeFileAtomic(path, *bytes);
+}
+
+WriteResult unmappableFailure(std::string_view character) {
+    return {false, characterName(character) + " は Shift_JIS で書けない文字です。",
+            platform::WriteFault::Other};
+}
+
+std::string writeFailureText(std::string_view what, const std::filesystem::path& path,
+                             const WriteResult& w, const std::string& unmappable) {
+    std::string text = std::string(what) + "\r\n" + platform::pathToUtf8(path);
+    if (!unmappable.empty())
+        text += "\r\n\r\n" + unmappable;
+    else if (!w.error.empty())
+        text += "\r\n" + w.error;
+    return text;
 }
 
 }  // namespace common

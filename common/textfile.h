@@ -28,10 +28,19 @@ std::optional<std::vector<std::string>> readCp932Lines(const std::filesystem::pa
 // write leaves the old file as it was.
 using platform::writeFileAtomic;
 
+// The refused write of a text holding character (UTF-8), which Shift_JIS cannot hold.
+WriteResult unmappableFailure(std::string_view character);
+
 // Each line in CP932 followed by CR LF.
 std::optional<std::string> encodeCp932Lines(const std::vector<std::string>& lines,
                                             std::string* unmappable = nullptr);
 WriteResult writeCp932Lines(const std::filesystem::path& path,
                             const std::vector<std::string>& lines);
+
+// A failed write as the programs show it: what failed (a sentence), the file, and why;
+// for a text that held characters Shift_JIS cannot, their list (UnmappableFinder's
+// message) says why instead.
+std::string writeFailureText(std::string_view what, const std::filesystem::path& path,
+                             const WriteResult& w, const std::string& unmappable = "");
 
 }  // namespace common

@@ -29,9 +29,10 @@ PipelineResult runPipeline(const kandoru::Document& doc, const std::filesystem::
     res.handoffPath = dir / kandoru::kHandoffFileName;
     res.scriptPath = dir / zumenko::kScriptFileName;
     if (auto w = kandoru::TempSave(doc, res.handoffPath); !w) {
-        ui.message(common::Icon::Critical, "作図データ",
-                   "作図データを書き込めませんでした。\r\n" + kandoru::pathText(res.handoffPath));
-        res.detail = w.error;
+        ui.message(
+            common::Icon::Critical, "作図データ",
+            common::writeFailureText("作図データを書き込めませんでした。", res.handoffPath, w,
+                                     kandoru::unmappableText(doc).message("作図してください。")));
         return res;
     }
     res.handoffWritten = true;
@@ -50,7 +51,7 @@ PipelineResult runPipeline(const kandoru::Document& doc, const std::filesystem::
         ui.message(common::Icon::Critical, res.script.error->title, res.script.error->text);
         return res;
     }
-    if (auto refused = zumenko::writeScriptFile(res.scriptPath, res.script.text, &res.detail)) {
+    if (auto refused = zumenko::writeScriptFile(res.scriptPath, res.script.text)) {
         ui.message(common::Icon::Critical, refused->title, refused->text);
         return res;
     }

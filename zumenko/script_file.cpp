@@ -22,14 +22,13 @@ std::optional<std::string> scriptBytes(const std::string& script, DrawError* err
 }
 
 std::optional<DrawError> writeScriptFile(const std::filesystem::path& path,
-                                         const std::string& script, std::string* detail) {
+                                         const std::string& script) {
     DrawError error;
     auto bytes = scriptBytes(script, &error);
     if (!bytes) return error;
     if (auto w = common::writeFileAtomic(path, *bytes); !w) {
-        if (detail) *detail = w.error;
         return DrawError{kScriptErrorTitle,
-                         "作図コマンドを書き込めませんでした。\r\n" + platform::pathToUtf8(path)};
+                         common::writeFailureText("作図コマンドを書き込めませんでした。", path, w)};
     }
     return std::nullopt;
 }

@@ -15,9 +15,9 @@ inline constexpr const char* kScriptFileName = "JTemp.txt";
 // CP932 form in *error, when there is none.
 std::optional<std::string> scriptBytes(const std::string& script, DrawError* error);
 
-// Writes the script to path through a temporary file. The refusal to show when the script
-// cannot be encoded or the file cannot be written; *detail gets the system's reason.
+// Writes the script to path through a temporary file. The refusal to show, with its
+// reason, when the script cannot be encoded or the file cannot be written.
 std::optional<DrawError> writeScriptFile(const std::filesystem::path& path,
-                                         const std::string& script, std::string* detail = nullptr);
+                                         const std::string& script);
 
 }  // namespace zumenko

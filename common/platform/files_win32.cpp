@@ -5,7 +5,10 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 #include "common/platform/environment.h"
+#include "common/platform/files.h"
 #include "common/platform/paths.h"
 #include "common/platform/safe_write.h"
 #include "common/platform/win32_text.h"
@@ -106,13 +109,86 @@ std::optional<std::string> narrowFileName(const std::filesystem::path& path) {
 
 std::string programFileName(std::string_view name) { return std::string(name) + ".exe"; }
 
-bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to,
-                 std::string* error) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
-    if (error) *error = lastErrorText(GetLastError());
-    return false;
+namespace files {
+namespace {
+
+Failure failure(DWORD code) {
+    WriteFault fault = WriteFault::Other;
+    switch (code) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            fault = WriteFault::DiskFull;
+            break;
+        case ERROR_ACCESS_DENIED:
+            fault = WriteFault::NoPermission;
+            break;
+        case ERROR_WRITE_PROTECT:
+            fault = WriteFault::ReadOnlyDrive;
+            break;
+        case ERROR_PATH_NOT_FOUND:
+            fault = WriteFault::NoFolder;
+            break;
+        default:
+            break;
+    }
+    return {fault, lastErrorText(code)};
 }
+
+// Brings the file's bytes to the disk, and closes it in any case.
+Failure flushAndClose(HANDLE h) {
+    const Failure f = FlushFileBuffers(h) ? Failure{} : failure(GetLastError());
+    if (!CloseHandle(h) && !f) return failure(GetLastError());
+    return f;
+}
+
+}  // namespace
+
+Failure checkReplaceable(const std::filesystem::path& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return {};  // a new file, or a missing folder
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return {WriteFault::IsFolder, ""};
+    if (attributes & FILE_ATTRIBUTE_READONLY) return {WriteFault::ReadOnlyFile, ""};
+    return {};
+}
+
+// The new file takes the folder's inherited permissions, as a file the user saves anew.
+Failure writeNew(const std::filesystem::path& tmp, std::string_view bytes,
+                 const std::filesystem::path&) {
+    // CREATE_ALWAYS replaces a crash's leftover of the same name.
+    HANDLE h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return failure(GetLastError());
+    for (size_t done = 0; done < bytes.size();) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+        DWORD n = 0;
+        const BOOL wrote = WriteFile(h, bytes.data() + done, chunk, &n, nullptr);
+        if (!wrote || n == 0) {
+            const Failure f = failure(wrote ? ERROR_DISK_FULL : GetLastError());
+            CloseHandle(h);
+            return f;
+        }
+        done += n;
+    }
+    return flushAndClose(h);
+}
+
+Failure settle(const std::filesystem::path& tmp, const std::filesystem::path&) {
+    HANDLE h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return failure(GetLastError());
+    return flushAndClose(h);
+}
+
+Failure replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return failure(GetLastError());
+}
+
+// MOVEFILE_WRITE_THROUGH already waited for the rename.
+void syncFolder(const std::filesystem::path&) {}
+
+}  // namespace files
 
 std::optional<std::string> environmentVariable(std::string_view name) {
     auto value = wideVariable(wide(name).c_str());

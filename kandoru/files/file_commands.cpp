@@ -12,16 +12,15 @@ namespace kandoru {
 
 namespace {
 
-// Writes the document to path; a failure is shown and sets no saved flag. Characters that
-// Shift_JIS cannot hold are named with their places, or the user would look for a disk
-// fault.
+// Writes the document to path; a failure is shown with its reason and sets no saved flag.
+// Characters that Shift_JIS cannot hold are named with their places, or the user would
+// look for a disk fault.
 bool writeDocument(Document& doc, common::Ui& ui, const std::filesystem::path& path) {
     std::string written;
-    if (!FileSave2(doc, path, &written)) {
-        std::string text = "ファイルを保存できませんでした。\r\n" + pathText(path);
-        if (auto f = unmappableText(doc); f.any())
-            text += "\r\n\r\n" + f.message("保存してください。");
-        ui.message(common::Icon::Critical, "保存エラー", text);
+    if (auto w = FileSave2(doc, path, &written); !w) {
+        ui.message(common::Icon::Critical, "保存エラー",
+                   common::writeFailureText("ファイルを保存できませんでした。", path, w,
+                                            unmappableText(doc).message("保存してください。")));
         return false;
     }
     doc.savedOnce = true;

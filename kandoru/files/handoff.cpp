@@ -43,11 +43,10 @@ void drawingHandoff(Document& doc, common::Ui& ui) {
     }
     doc.setCurrentTab(kTabCad, ui);
     const auto path = common::rendezvousPath(kHandoffFileName);
-    if (!TempSave(doc, path)) {
-        std::string text = "作図データを書き込めませんでした。\r\n" + pathText(path);
-        if (auto f = unmappableText(doc); f.any())
-            text += "\r\n\r\n" + f.message("作図してください。");
-        ui.message(common::Icon::Critical, "作図データ", text);
+    if (auto w = TempSave(doc, path); !w) {
+        ui.message(common::Icon::Critical, "作図データ",
+                   common::writeFailureText("作図データを書き込めませんでした。", path, w,
+                                            unmappableText(doc).message("作図してください。")));
         return;
     }
     if (!ui.startProgram(kDrawingProgram))

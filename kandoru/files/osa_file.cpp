@@ -127,7 +127,7 @@ common::WriteResult FileSave2(const Document& doc, const std::filesystem::path& 
                               std::string* written) {
     std::string bad;
     auto bytes = osaBytes(doc, &bad);
-    if (!bytes) return {false, "character \"" + bad + "\" has no Shift_JIS form"};
+    if (!bytes) return common::unmappableFailure(bad);
     auto result = common::writeFileAtomic(path, *bytes);
     if (result && written) *written = std::move(*bytes);
     return result;

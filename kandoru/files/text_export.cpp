@@ -73,11 +73,10 @@ common::WriteResult WaterSave(const Document& doc) {
 
 void exportCommand(const Document& doc, common::Ui& ui) {
     const auto path = common::rendezvousPath(kTextExportName);
-    if (!WaterSave(doc, path)) {
-        std::string text = "テキストファイルを書き出せませんでした。\r\n" + pathText(path);
-        if (auto f = unmappableText(doc); f.any())
-            text += "\r\n\r\n" + f.message("書き出してください。");
-        ui.message(common::Icon::Critical, "データファイル", text);
+    if (auto w = WaterSave(doc, path); !w) {
+        ui.message(common::Icon::Critical, "データファイル",
+                   common::writeFailureText("テキストファイルを書き出せませんでした。", path, w,
+                                            unmappableText(doc).message("書き出してください。")));
         return;
     }
     ui.message(common::Icon::Information, "データファイル",

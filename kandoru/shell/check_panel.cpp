@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "common/gui/qtext.h"
+#include "common/textfile.h"
 #include "kandoru/check/check_report.h"
 #include "kandoru/check/check_sheet.h"
 #include "kandoru/files/osa_file.h"
@@ -178,7 +179,7 @@ void saveCheckSheet(const Document& doc, const check::CheckResult& result, commo
         check::writeCheckSheet({doc.settings.projectName, doc.statusFormatFile}, result, *path);
     if (!w)
         ui.message(common::Icon::Critical, "保存エラー",
-                   "計算書を保存できませんでした。\r\n" + pathText(*path));
+                   common::writeFailureText("計算書を保存できませんでした。", *path, w));
 }
 
 // The main window's side of the checks: its status-bar panel, its menu item and the

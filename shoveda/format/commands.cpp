@@ -15,11 +15,12 @@ using common::Icon;
 
 namespace {
 
-// Names the characters that Shift_JIS cannot hold and where they stand, or the user would
-// look for a disk fault; "" when every character can be written.
-std::string unmappableNote(const FormatDocument& doc, const std::string& then) {
-    auto f = unmappableText(doc);
-    return f.any() ? "\r\n\r\n" + f.message(then) : "";
+// A failed write with its reason; characters that Shift_JIS cannot hold are named with
+// where they stand, or the user would look for a disk fault.
+std::string failureText(const FormatDocument& doc, std::string_view what,
+                        const std::filesystem::path& path, const common::WriteResult& w,
+                        const std::string& then) {
+    return common::writeFailureText(what, path, w, unmappableText(doc).message(then));
 }
 
 }  // namespace
@@ -50,10 +51,10 @@ bool readFormatFile(FormatDocument& doc, const std::filesystem::path& path,
 
 bool writeFormatFile(FormatDocument& doc, const std::filesystem::path& path, common::Ui& ui) {
     std::vector<std::string> lines = osbLines(doc);
-    if (!common::writeCp932Lines(path, lines)) {
-        ui.message(Icon::Critical, "保存エラー",
-                   "ファイルを保存できませんでした。\r\n" + platform::pathToUtf8(path) +
-                       unmappableNote(doc, "保存してください。"));
+    if (auto w = common::writeCp932Lines(path, lines); !w) {
+        ui.message(
+            Icon::Critical, "保存エラー",
+            failureText(doc, "ファイルを保存できませんでした。", path, w, "保存してください。"));
         return false;
     }
     doc.markSaved(std::move(lines));
@@ -99,10 +100,10 @@ std::vector<std::string> exportLines(const FormatDocument& doc) {
 bool exportSections(const FormatDocument& doc, common::Ui& ui) {
     auto path = common::rendezvousPath(kExportFileName);
     std::vector<std::string> lines = exportLines(doc);
-    if (!common::writeCp932Lines(path, lines)) {
+    if (auto w = common::writeCp932Lines(path, lines); !w) {
         ui.message(Icon::Critical, "データファイル",
-                   "テキストファイルを書き出せませんでした。\r\n" + platform::pathToUtf8(path) +
-                       unmappableNote(doc, "書き出してください。"));
+                   failureText(doc, "テキストファイルを書き出せませんでした。", path, w,
+                               "書き出してください。"));
         return false;
     }
     ui.message(Icon::Information, "データファイル",

@@ -131,4 +131,17 @@ TEST(GesuiCalc, BadArgumentsAndUnreadableInputsExitTwo) {
                     &err),
               1);
     EXPECT_NE(err.find("保存エラー: ファイルを保存できませんでした。 "), std::string::npos) << err;
+    EXPECT_NE(err.find("/such」がありません。"), std::string::npos) << err;
+    // A read-only file is neither written nor replaced, and the failure shows in the status.
+    const auto kept = dir / "読み取り専用.osa";
+    ASSERT_TRUE(common::writeFileAtomic(kept, "previous"));
+    namespace fs = std::filesystem;
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(gesui(dir,
+                    "calc " + quoted(examplesDir() / "three_routes.osa") + " " + format +
+                        " --save " + quoted(kept),
+                    &err),
+              1);
+    EXPECT_NE(err.find("読み取り専用のファイルです。"), std::string::npos) << err;
+    EXPECT_EQ(common::readFileBytes(kept), "previous");
 }

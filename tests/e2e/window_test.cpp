@@ -245,7 +245,8 @@ TEST_F(DrawingWindowTest, AScriptThatCannotBeWrittenIsReportedAndTheWindowStays)
     click("Command2");
     EXPECT_EQ(ui.onlyMessage(), (ShownMessage{common::Icon::Critical, "作図データ",
                                               "作図コマンドを書き込めませんでした。\r\n" +
-                                                  window->scriptPath.string()}));
+                                                  window->scriptPath.string() + "\r\nフォルダー「" +
+                                                  (dir / "gone").string() + "」がありません。"}));
     EXPECT_TRUE(ui.clipboard.empty());
     EXPECT_TRUE(ends.empty());
     EXPECT_TRUE(window->isVisible());

@@ -182,6 +182,27 @@ TEST(SaveCommands, SaveAsAsksBeforeOverwritingAndSaveDoesNot) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST(SaveCommands, AReadOnlyFileIsNotReplacedAndTheMessageSaysWhy) {
+    TempDir dir;
+    Document doc = sample();
+    doc.filePath = dir / "読み取り専用.osa";
+    ASSERT_TRUE(common::writeFileAtomic(doc.filePath, "previous"));
+    namespace fs = std::filesystem;
+    fs::permissions(doc.filePath, fs::perms::owner_read | fs::perms::group_read);
+    FakeUi ui;
+    EXPECT_FALSE(kandoru::saveCommand(doc, ui));
+    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "保存エラー",
+                                              "ファイルを保存できませんでした。\r\n" +
+                                                  kandoru::pathText(doc.filePath) +
+                                                  "\r\n読み取り専用のファイルです。"
+                                                  "上書きしていません。"}));
+    EXPECT_FALSE(doc.savedOnce);
+    EXPECT_EQ(common::readFileBytes(doc.filePath), "previous");
+    EXPECT_EQ(fs::status(doc.filePath).permissions(),
+              fs::perms::owner_read | fs::perms::group_read);
+    fs::permissions(doc.filePath, fs::perms::owner_write, fs::perm_options::add);  // clean-up
+}
+
 TEST(SaveCommands, FailedWriteIsReportedSetsNoFlagAndKeepsTheOldFile) {
     TempDir dir;
     Document doc = sample();
@@ -189,9 +210,11 @@ TEST(SaveCommands, FailedWriteIsReportedSetsNoFlagAndKeepsTheOldFile) {
     { std::ofstream(dir / "file") << "x"; }
     doc.filePath = dir / "file" / "sub.osa";  // a folder that is a file
     EXPECT_FALSE(kandoru::saveCommand(doc, ui));
-    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "保存エラー",
-                                              "ファイルを保存できませんでした。\r\n" +
-                                                  kandoru::pathText(doc.filePath)}));
+    EXPECT_EQ(ui.onlyMessage(),
+              (ShownMessage{Icon::Critical, "保存エラー",
+                            "ファイルを保存できませんでした。\r\n" +
+                                kandoru::pathText(doc.filePath) + "\r\nフォルダー「" +
+                                kandoru::pathText(dir / "file") + "」がありません。"}));
     EXPECT_FALSE(doc.savedOnce);
 
     doc.filePath = dir / "keep.osa";

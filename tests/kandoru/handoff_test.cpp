@@ -120,8 +120,9 @@ TEST(DrawingHandoff, ReportsAFileThatCannotBeWrittenAndStartsNothing) {
     kandoru::drawingHandoff(doc, ui);
     const auto& m = ui.onlyMessage();
     EXPECT_EQ(m.icon, common::Icon::Critical);
-    EXPECT_EQ(m.text,
-              "作図データを書き込めませんでした。\r\n" + (dir / "gone" / "XTemp.txt").string());
+    EXPECT_EQ(m.text, "作図データを書き込めませんでした。\r\n" +
+                          (dir / "gone" / "XTemp.txt").string() + "\r\nフォルダー「" +
+                          (dir / "gone").string() + "」がありません。");
     EXPECT_TRUE(ui.programsStarted.empty());
 }
 

@@ -182,7 +182,9 @@ TEST(ExportCommand, EmptyTablesStillWriteTheHeadingsAndFailuresAreReported) {
     EXPECT_FALSE(shoveda::exportSections(doc, ui));
     EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "データファイル",
                                               "テキストファイルを書き出せませんでした。\r\n" +
-                                                  (home / "missing" / "断面データ.txt").string()}));
+                                                  (home / "missing" / "断面データ.txt").string() +
+                                                  "\r\nフォルダー「" + (home / "missing").string() +
+                                                  "」がありません。"}));
 
     // A code name Shift_JIS cannot hold is named.
     testing_support::ScopedHome back(home.path());

@@ -105,6 +105,7 @@ TEST(DrawCli, OutputFileAndFailures) {
     r = gesui("draw " + kSample + " -o " + quoted(dir / "no" / "JTemp.txt"));
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("作図コマンドを書き込めませんでした。"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("」がありません。"), std::string::npos) << r.err;
 
     r = gesui("draw " + quoted(dir / "XTemp.txt"));
     EXPECT_EQ(r.status, 2);

@@ -18,16 +18,16 @@ TEST(ScriptFile, WritesCp932AndRefusesWhatItCannotWrite) {
     EXPECT_EQ(common::readFileBytes(path), common::utf8ToCp932(script));
 
     // A character without a CP932 form is named, and the old file stays as it was.
-    std::string detail;
-    auto refused = writeScriptFile(path, "_dtext j tl 0,0 h 1 r 0 😀 \r\n", &detail);
+    auto refused = writeScriptFile(path, "_dtext j tl 0,0 h 1 r 0 😀 \r\n");
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->title, "作図データ");
     EXPECT_EQ(refused->text, "文字「😀」はシフトJISで書けないため、作図コマンドを書き出せません。");
     EXPECT_EQ(common::readFileBytes(path), common::utf8ToCp932(script));
 
     const auto missing = dir / "no" / "JTemp.txt";
-    refused = writeScriptFile(missing, script, &detail);
+    refused = writeScriptFile(missing, script);
     ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->text, "作図コマンドを書き込めませんでした。\r\n" + missing.string());
-    EXPECT_FALSE(detail.empty());
+    EXPECT_EQ(refused->text, "作図コマンドを書き込めませんでした。\r\n" + missing.string() +
+                                 "\r\nフォルダー「" + missing.parent_path().string() +
+                                 "」がありません。");
 }
