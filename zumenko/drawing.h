@@ -14,13 +14,8 @@ namespace zumenko {
 
 using common::ChangePointCol;
 using common::Digit;
+using enum common::Digit;
 using common::GroundPointCol;
-using common::kDigitCover;
-using common::kDigitDistance;
-using common::kDigitExcavation;
-using common::kDigitGradient;
-using common::kDigitGround;
-using common::kDigitInvert;
 using common::ManholeCol;
 using common::ProfilePointCol;
 using common::RouteCol;
