@@ -85,12 +85,22 @@ struct ManholeCells {
     float previousEnd;
 };
 
-// Manhole row i: drop (column 5), "上掘削" (6) and "下掘削" (7).
+// manholeRow: the manhole at the start of split i (manhole table row i).
+//   s        : hinterland inflow height, m (0: none); excavation digit setting
+//   section  : the split's section: bottom thickness tB and excavation height E, m
+//   cells    : the split's start and end inverts IL0, IL1 and ground levels GL0, GL1, m;
+//              the previous split's end invert ILp, m
+// Result: ManholeCol::Drop = ILp - IL0 (single precision), for split 1 the hinterland
+// height - IL0 when one is set; UpperExcavation = GL0 - (IL0 - tB - E) and
+// LowerExcavation = GL1 - (IL1 - tB - E), m, the bracket in double precision, rounded with
+// the excavation digit setting.
 void manholeRow(Document& doc, const ProfileSettings& s, int i, const Section& section,
                 const ManholeCells& cells);
 
-// "人孔深" of every split row down to the first blank label (labels into column 1),
-// stopping at the first blank start invert.
+// manholeDepths: ManholeCol::Depth of every split row r down to the first blank label
+// (the label copied into ManholeCol::Label), stopping at the first blank start invert.
+// Result: GL(r) - IL0(r), m; at the outlet GL(r) - IL1(r - 1), the invert the last pipe
+// arrives at.
 void manholeDepths(Document& doc);
 
 // Judancalc: the symbol check, then the design of every split down to the first row
