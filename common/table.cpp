@@ -9,8 +9,8 @@ namespace common {
 Table::Table(int dataRows, int dataCols)
     : cols_(dataCols + 1),
       cells_(static_cast<size_t>(dataRows + 1), Row(static_cast<size_t>(dataCols + 1))),
-      colors_(static_cast<size_t>(dataRows + 1),
-              std::vector<CellColor>(static_cast<size_t>(dataCols + 1), CellColor::Black)) {
+      colors_(static_cast<size_t>(dataRows + 1) * static_cast<size_t>(dataCols + 1),
+              CellColor::Black) {
     relabel();
 }
 
@@ -21,12 +21,12 @@ const std::string& Table::emptyText() {
 
 CellColor Table::color(int r, int c) const {
     if (!inRange(r, c)) return CellColor::Black;
-    return colors_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+    return colors_[colorAt(r, c)];
 }
 
 void Table::setColor(int r, int c, CellColor color) {
     if (!inRange(r, c)) return;
-    auto& cell = colors_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+    auto& cell = colors_[colorAt(r, c)];
     if (cell == color) return;
     cell = color;
     touch();
@@ -47,7 +47,7 @@ bool Table::rowHasText(int r) const {
 void Table::clearAll() {
     for (auto& row : cells_)
         for (auto& cell : row) cell.clear();
-    for (auto& row : colors_) std::fill(row.begin(), row.end(), CellColor::Black);
+    std::fill(colors_.begin(), colors_.end(), CellColor::Black);
     touch();
 }
 
@@ -86,8 +86,9 @@ void Table::removeRow(int k) {
     if (k < 1 || k >= rows()) return;
     cells_.erase(cells_.begin() + k);
     cells_.emplace_back(static_cast<size_t>(cols_));
-    colors_.erase(colors_.begin() + k);
-    colors_.emplace_back(static_cast<size_t>(cols_), CellColor::Black);
+    // Rows k+1.. move up one row; the new last row is black.
+    std::rotate(rowColors(k), rowColors(k + 1), colors_.end());
+    std::fill(rowColors(rows() - 1), colors_.end(), CellColor::Black);
     relabel();
 }
 
@@ -95,9 +96,9 @@ void Table::insertRowBefore(int k) {
     if (k < 1 || k >= rows()) return;
     cells_.pop_back();
     cells_.insert(cells_.begin() + k, Row(static_cast<size_t>(cols_)));
-    colors_.pop_back();
-    colors_.insert(colors_.begin() + k,
-                   std::vector<CellColor>(static_cast<size_t>(cols_), CellColor::Black));
+    // Rows k.. move down one row, the last one dropped; the new row k is black.
+    std::rotate(rowColors(k), rowColors(rows() - 1), colors_.end());
+    std::fill(rowColors(k), rowColors(k + 1), CellColor::Black);
     relabel();
 }
 
@@ -113,17 +114,17 @@ void Table::sortRows(int first, int last, const std::function<bool(const Row&, c
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return less(cells_[a], cells_[b]); });
     std::vector<Row> rowsSorted;
-    std::vector<std::vector<CellColor>> colorsSorted;
+    std::vector<CellColor> colorsSorted;
     rowsSorted.reserve(order.size());
-    colorsSorted.reserve(order.size());
+    colorsSorted.reserve(order.size() * static_cast<size_t>(cols_));
     for (size_t i : order) {
         rowsSorted.push_back(std::move(cells_[i]));
-        colorsSorted.push_back(std::move(colors_[i]));
+        const auto from = rowColors(static_cast<int>(i));
+        colorsSorted.insert(colorsSorted.end(), from, from + cols_);
     }
-    for (size_t i = 0; i < order.size(); ++i) {
+    for (size_t i = 0; i < order.size(); ++i)
         cells_[static_cast<size_t>(first) + i] = std::move(rowsSorted[i]);
-        colors_[static_cast<size_t>(first) + i] = std::move(colorsSorted[i]);
-    }
+    std::copy(colorsSorted.begin(), colorsSorted.end(), rowColors(first));
     relabel();
 }
 

@@ -78,7 +78,14 @@ private:
 
     int cols_;
     std::vector<Row> cells_;
-    std::vector<std::vector<CellColor>> colors_;
+    // Row by row in one block: a row of colours is cols_ entries from r * cols_.
+    std::vector<CellColor> colors_;
+    size_t colorAt(int r, int c) const {
+        return static_cast<size_t>(r) * static_cast<size_t>(cols_) + static_cast<size_t>(c);
+    }
+    std::vector<CellColor>::iterator rowColors(int r) {
+        return colors_.begin() + static_cast<std::ptrdiff_t>(colorAt(r, 0));
+    }
     int currentRow_ = 1;
     int currentCol_ = 1;
     std::uint64_t revision_ = 0;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <set>
+#include <utility>
+
 #include "common/table.h"
 #include "common/ui.h"
 
@@ -63,6 +67,44 @@ TEST(Table, SortIsStableAndRelabels) {
     for (int r = 1; r <= 5; ++r) order += t.text(r, 1);
     EXPECT_EQ(order, "bdeac");
     EXPECT_EQ(t.text(3, 0), "3:");
+}
+
+// Colours travel with their rows through every row operation; a row that comes in is black.
+TEST(Table, ColoursFollowTheirRows) {
+    using Cells = std::set<std::pair<int, int>>;
+    const auto byLabel = [](bool descending) {
+        return [descending](const Table::Row& a, const Table::Row& b) {
+            return descending ? a[1] > b[1] : a[1] < b[1];
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void(Table&)> op;
+        Cells purple;
+    };
+    const Case cases[] = {
+        {"remove a middle row", [](Table& t) { t.removeRow(3); }, {{1, 1}, {5, 3}}},
+        {"remove the last row", [](Table& t) { t.removeRow(6); }, {{1, 1}, {3, 2}}},
+        {"insert before the first", [](Table& t) { t.insertRowBefore(1); }, {{2, 1}, {4, 2}}},
+        {"insert before the last", [](Table& t) { t.insertRowBefore(6); }, {{1, 1}, {3, 2}}},
+        {"sort all rows",
+         [&](Table& t) { t.sortRows(1, 6, byLabel(true)); },
+         {{6, 1}, {4, 2}, {1, 3}}},
+        {"sort part of the rows",
+         [&](Table& t) { t.sortRows(3, 6, byLabel(true)); },
+         {{1, 1}, {6, 2}, {3, 3}}},
+    };
+    for (const auto& c : cases) {
+        Table t = filled(6, 3);
+        for (auto [r, col] : Cells{{1, 1}, {3, 2}, {6, 3}})
+            t.setColor(r, col, common::CellColor::Purple);
+        c.op(t);
+        Cells purple;
+        for (int r = 0; r < t.rows(); ++r)
+            for (int col = 0; col < t.cols(); ++col)
+                if (t.color(r, col) == common::CellColor::Purple) purple.insert({r, col});
+        EXPECT_EQ(purple, c.purple) << c.name;
+    }
 }
 
 TEST(Table, RevisionMovesOnlyOnRealChanges) {
