@@ -1,8 +1,12 @@
 # make run: dependencies, build, start Kandoru.  make test: dependencies, build, all tests.
+# make test-asan: the libraries without Qt and their tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang).  make fuzz: each fuzz harness for FUZZ_SECONDS.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test demo clean
+.PHONY: all deps build run test test-asan fuzz demo clean
 
 all: build
 
@@ -20,6 +24,26 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The sanitizer tree: clang, -O1 with line tables for readable reports, no benchmarks.
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
+	  -DGESUI_SANITIZE=ON -DGESUI_BUILD_BENCH=OFF $(ASAN_CMAKE_ARGS)
+
+# Every leak is reported except the one known inside libfontconfig (tests/sanitizers).
+SANITIZER_ENV = ASAN_OPTIONS=strict_string_checks=1:detect_stack_use_after_return=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=print_stacktrace=1
+
+test-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target core_tests
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
+	  ctest -L core --output-on-failure -j $(JOBS)
+
+fuzz: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target fuzzers
+	$(SANITIZER_ENV) ./scripts/fuzz $(ASAN_BUILD) $(FUZZ_SECONDS)
 
 # make demo: gesui run on every examples/*.osa with the format file of the same name, or
 # else examples/standard.osb; XTemp.txt, JTemp.txt, profile.png and profile.pdf go to
@@ -47,4 +71,4 @@ demo: build
 	done
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
