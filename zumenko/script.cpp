@@ -376,8 +376,9 @@ private:
         const bool fwd = opt_.upstreamToDownstream;
         const common::Table& t =
             rg.automatic ? (fwd ? doc_.fgrid8 : doc_.fgrid13) : (fwd ? doc_.fgrid5 : doc_.fgrid14);
-        const int dc = rg.automatic ? ProfilePointCol::Distance : GroundPointCol::Distance;
-        const int gc = rg.automatic ? ProfilePointCol::Ground : GroundPointCol::Ground;
+        const int dc =
+            rg.automatic ? int{ProfilePointCol::Distance} : int{GroundPointCol::Distance};
+        const int gc = rg.automatic ? int{ProfilePointCol::Ground} : int{GroundPointCol::Ground};
         // A point on the stretch's ends belongs to it; the half millimetre absorbs the
         // rounding of distances summed separately in the mirrored tables.
         const common::Table& pts = fwd ? doc_.fgrid7 : doc_.fgrid10;
