@@ -47,7 +47,9 @@ protected:
         find<QAction>("mnuDesignCheck")->trigger();
         auto* panel = window->designCheckPanel();
         EXPECT_NE(panel, nullptr);
-        if (panel) EXPECT_TRUE(QTest::qWaitForWindowExposed(panel));
+        if (panel) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(panel));
+        }
         return panel;
     }
 
