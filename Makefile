@@ -1,12 +1,14 @@
 # make run: dependencies, build, start Kandoru.  make test: dependencies, build, all tests.
 # make test-asan: the libraries without Qt and their tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang).  make fuzz: each fuzz harness for FUZZ_SECONDS.
+# make test-windows: the Qt-free part cross-compiled for Windows, its tests run under Wine.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+WINBUILD ?= build-windows
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-asan fuzz demo clean
+.PHONY: all deps build run test test-asan test-windows fuzz demo clean
 
 all: build
 
@@ -24,6 +26,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-windows: deps
+	WINBUILD=$(WINBUILD) JOBS=$(JOBS) ./scripts/test-windows
 
 # The sanitizer tree: clang, -O1 with line tables for readable reports, no benchmarks.
 $(ASAN_BUILD)/build.ninja:
@@ -71,4 +76,4 @@ demo: build
 	done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WINBUILD)

@@ -34,12 +34,14 @@ int runCalc(const CalcArgs& a) {
         return status;
 
     if (!a.tables.empty()) {
-        if (auto w = common::writeFileAtomic(a.tables, kandoru::dumpTables(doc)); !w)
-            reportSaveFailure(ui, a.tables, w);
+        const auto tables = cli::argumentPath(a.tables);
+        if (auto w = common::writeFileAtomic(tables, kandoru::dumpTables(doc)); !w)
+            reportSaveFailure(ui, tables, w);
     }
     if (!a.save.empty()) {
-        if (auto w = kandoru::FileSave2(doc, a.save); !w)
-            reportSaveFailure(ui, a.save, w,
+        const auto save = cli::argumentPath(a.save);
+        if (auto w = kandoru::FileSave2(doc, save); !w)
+            reportSaveFailure(ui, save, w,
                               kandoru::unmappableText(doc).message("保存してください。"));
     }
     return ui.warned() ? cli::kExitWarned : cli::kExitOk;

@@ -12,18 +12,19 @@ namespace cli {
 int loadAndCalculate(kandoru::Document& doc, CliUi& ui, const std::string& command,
                      const std::string& profile, const std::string& format) {
     // The open command and the format intake, each without its closing calculation.
+    const auto profilePath = argumentPath(profile), formatPath = argumentPath(format);
     common::ReadReport profileReport;
-    if (!kandoru::loadProfile(doc, profile, &profileReport)) {
-        std::cerr << "gesui " << command << ": cannot read " << profile << '\n';
+    if (!kandoru::loadProfile(doc, profilePath, &profileReport)) {
+        error(command) << "読み込めません: " << profile << '\n';
         return kExitBadInput;
     }
-    common::showReadReport(ui, profileReport, profile);
+    common::showReadReport(ui, profileReport, profilePath);
     common::ReadReport formatReport;
-    if (!kandoru::loadFormat(doc, format, &formatReport)) {
-        std::cerr << "gesui " << command << ": cannot read " << format << '\n';
+    if (!kandoru::loadFormat(doc, formatPath, &formatReport)) {
+        error(command) << "読み込めません: " << format << '\n';
         return kExitBadInput;
     }
-    common::showReadReport(ui, formatReport, format);
+    common::showReadReport(ui, formatReport, formatPath);
     kandoru::runCalculation(doc, ui);
     return kExitOk;
 }

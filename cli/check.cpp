@@ -38,7 +38,7 @@ std::string pipeTypeText(const std::string& option) {
     return option == "RC" ? "鉄筋ｺﾝｸﾘｰﾄ管" : "塩化ﾋﾞﾆﾙ管(VU)";
 }
 
-bool writeOutput(cli::CliUi& ui, const std::string& path, const common::WriteResult& w) {
+bool writeOutput(cli::CliUi& ui, const std::filesystem::path& path, const common::WriteResult& w) {
     if (w) return true;
     ui.message(common::Icon::Critical, "保存エラー",
                common::writeFailureText("ファイルを保存できませんでした。", path, w));
@@ -47,13 +47,13 @@ bool writeOutput(cli::CliUi& ui, const std::string& path, const common::WriteRes
 
 int runCheck(const CheckArgs& a) {
     if (a.minSizeMm > a.maxSizeMm) {
-        std::cerr << "gesui check: --min-size " << common::formatGeneral(a.minSizeMm)
-                  << " が --max-size " << common::formatGeneral(a.maxSizeMm)
-                  << " より大きくなっています\n";
+        cli::error("check") << "--min-size " << common::formatGeneral(a.minSizeMm)
+                            << " が --max-size " << common::formatGeneral(a.maxSizeMm)
+                            << " より大きくなっています\n";
         return cli::kExitBadInput;
     }
     if (!a.pdf.empty() && !cli::checkPdfWriter()) {
-        std::cerr << "gesui check: この gesui は Qt なしで作られたため --pdf を書けません\n";
+        cli::error("check") << "この gesui は Qt なしで作られたため --pdf を書けません\n";
         return cli::kExitBadInput;
     }
     cli::CliUi ui(std::cerr);
@@ -70,12 +70,16 @@ int runCheck(const CheckArgs& a) {
     std::cout << kandoru::check::checkListing(doc.settings.projectName, result) << std::flush;
 
     bool written = true;
-    if (!a.tsv.empty())
-        written = writeOutput(ui, a.tsv,
-                              common::writeFileAtomic(a.tsv, kandoru::check::checkTsv(result))) &&
-                  written;
-    if (!a.pdf.empty())
-        written = writeOutput(ui, a.pdf, cli::checkPdfWriter()(doc, result, a.pdf)) && written;
+    if (!a.tsv.empty()) {
+        const auto tsv = cli::argumentPath(a.tsv);
+        written =
+            writeOutput(ui, tsv, common::writeFileAtomic(tsv, kandoru::check::checkTsv(result))) &&
+            written;
+    }
+    if (!a.pdf.empty()) {
+        const auto pdf = cli::argumentPath(a.pdf);
+        written = writeOutput(ui, pdf, cli::checkPdfWriter()(doc, result, pdf)) && written;
+    }
     if (!written) return cli::kExitBadInput;
     return result.findings.empty() && !ui.warned() ? cli::kExitOk : cli::kExitWarned;
 }

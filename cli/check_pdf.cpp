@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/check.h"
+#include "cli/command.h"
 #include "kandoru/check/check_sheet.h"
 #include "zumenko/preview/render.h"
 
@@ -13,8 +14,8 @@ const bool installed = [] {
                                const std::filesystem::path& path) {
         zumenko::preview::ensureGuiApplication();
         if (!kandoru::check::sheetFontAvailable())
-            std::cerr << "IPAGothic フォントが見つかりません（fonts-ipafont-gothic）。"
-                         "別のフォントで描きます\n";
+            cli::error("check") << "IPAGothic フォントが見つかりません（fonts-ipafont-gothic）。"
+                                   "別のフォントで描きます\n";
         return kandoru::check::writeCheckSheet({doc.settings.projectName, doc.statusFormatFile},
                                                result, path);
     };

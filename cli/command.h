@@ -2,8 +2,11 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <functional>
+#include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cli {
@@ -26,5 +29,12 @@ struct CommandEntry {
     CommandSetup setup;
 };
 std::vector<CommandEntry>& commandRegistry();
+
+// A file or folder named on the command line (UTF-8 text on every system).
+std::filesystem::path argumentPath(const std::string& argument);
+
+// Standard error after "gesui COMMAND: ", the start of every message of gesui's own (those
+// the programs would show in a box are "title: text" lines of CliUi).
+std::ostream& error(std::string_view command);
 
 }  // namespace cli

@@ -84,7 +84,7 @@ int runDraw(const DrawArgs& a) {
         std::cout.flush();
         return std::cout && !ui.warned() ? cli::kExitOk : cli::kExitWarned;
     }
-    if (auto refused = zumenko::writeScriptFile(a.output, script.text)) {
+    if (auto refused = zumenko::writeScriptFile(cli::argumentPath(a.output), script.text)) {
         ui.message(common::Icon::Critical, refused->title, refused->text);
         return cli::kExitWarned;
     }

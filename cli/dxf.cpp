@@ -15,14 +15,14 @@ struct Options {
 
 int run(const Options& o) {
     std::string message;
-    auto drawing = zumenko::preview::loadDrawing(o.script, &message);
+    auto drawing = zumenko::preview::loadDrawing(cli::argumentPath(o.script), &message);
     if (!drawing) {
-        std::cerr << message;
+        cli::error("dxf") << message;
         return cli::kExitBadInput;
     }
-    auto written = zumenko::preview::writeDxf(*drawing, o.output);
+    auto written = zumenko::preview::writeDxf(*drawing, cli::argumentPath(o.output));
     if (!written) {
-        std::cerr << o.output << " を書けません: " << written.error << "\n";
+        cli::error("dxf") << o.output << " を書けません: " << written.error << "\n";
         return cli::kExitWarned;
     }
     return cli::kExitOk;
@@ -34,9 +34,7 @@ const cli::RegisterCommand registration(71, [](CLI::App& app, int* status) {
         "dxf",
         "Converts a command script (JTemp.txt) to a DXF file (AutoCAD 2000, code page 932) "
         "with its layers, lines and texts.");
-    sub->add_option("SCRIPT", options->script, "the command script (CP932, CR LF)")
-        ->required()
-        ->check(CLI::ExistingFile);
+    sub->add_option("SCRIPT", options->script, "the command script (CP932, CR LF)")->required();
     sub->add_option("-o,--output", options->output, "OUT.dxf")->required();
     sub->callback([options, status] { *status = run(*options); });
 });

@@ -20,14 +20,15 @@ int runExport(const ExportArgs& a) {
     cli::CliUi ui(std::cerr);
     kandoru::Document doc;
     common::ReadReport report;
-    if (!kandoru::loadProfile(doc, a.profile, &report)) {
-        std::cerr << "gesui export: cannot read " << a.profile << '\n';
+    const auto profile = cli::argumentPath(a.profile);
+    if (!kandoru::loadProfile(doc, profile, &report)) {
+        cli::error("export") << "読み込めません: " << a.profile << '\n';
         return cli::kExitBadInput;
     }
-    common::showReadReport(ui, report, a.profile);
+    common::showReadReport(ui, report, profile);
     const std::filesystem::path out = a.output.empty()
                                           ? common::rendezvousPath(kandoru::kTextExportName)
-                                          : std::filesystem::path(a.output);
+                                          : cli::argumentPath(a.output);
     if (auto w = kandoru::WaterSave(doc, out); !w) {
         ui.message(
             common::Icon::Critical, "データファイル",

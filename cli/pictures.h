@@ -11,6 +11,10 @@
 
 namespace cli {
 
+// The pictures gesui run writes beside the script.
+inline constexpr const char* kProfilePng = "profile.png";
+inline constexpr const char* kProfilePdf = "profile.pdf";
+
 // Writes the picture the file name's extension asks for.
 using PictureWriter =
     std::function<common::WriteResult(const zumenko::Figure&, const std::filesystem::path&)>;

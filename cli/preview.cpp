@@ -17,23 +17,25 @@ struct Options {
 
 int run(const Options& o) {
     std::string message;
-    auto drawing = zumenko::preview::loadDrawing(o.script, &message);
+    auto drawing = zumenko::preview::loadDrawing(cli::argumentPath(o.script), &message);
     if (!drawing) {
-        std::cerr << message;
+        cli::error("preview") << message;
         return cli::kExitBadInput;
     }
-    if (!zumenko::preview::pictureFormatOf(o.output)) {
-        std::cerr << "出力ファイルの拡張子は .png、.svg、.pdf のどれかにしてください: " << o.output
-                  << "\n";
+    const auto output = cli::argumentPath(o.output);
+    if (!zumenko::preview::pictureFormatOf(output)) {
+        cli::error("preview") << "出力ファイルの拡張子は .png、.svg、.pdf のどれかにしてください: "
+                              << o.output << "\n";
         return cli::kExitBadInput;
     }
     zumenko::preview::ensureGuiApplication();
     if (!zumenko::preview::pinnedFontAvailable())
-        std::cerr << "IPAGothic "
-                     "フォントが見つかりません（fonts-ipafont-gothic）。別のフォントで描きます\n";
-    auto written = zumenko::preview::writePicture(*drawing, o.output, {o.widthPx, o.scale});
+        cli::error("preview")
+            << "IPAGothic "
+               "フォントが見つかりません（fonts-ipafont-gothic）。別のフォントで描きます\n";
+    auto written = zumenko::preview::writePicture(*drawing, output, {o.widthPx, o.scale});
     if (!written) {
-        std::cerr << o.output << " を書けません: " << written.error << "\n";
+        cli::error("preview") << o.output << " を書けません: " << written.error << "\n";
         return cli::kExitWarned;
     }
     return cli::kExitOk;
@@ -45,9 +47,7 @@ const cli::RegisterCommand registration(70, [](CLI::App& app, int* status) {
         "preview",
         "Draws a command script (JTemp.txt) as a picture: PNG or SVG fitted to the drawing "
         "as \"_zoom e\" shows it, or PDF at the sheet's real size (1 paper mm per sheet mm).");
-    sub->add_option("SCRIPT", options->script, "the command script (CP932, CR LF)")
-        ->required()
-        ->check(CLI::ExistingFile);
+    sub->add_option("SCRIPT", options->script, "the command script (CP932, CR LF)")->required();
     sub->add_option("-o,--output", options->output, "OUT.png, OUT.svg or OUT.pdf")->required();
     sub->add_option("--width", options->widthPx, "picture width in pixels (PNG, SVG)")
         ->check(CLI::Range(64, 10000))

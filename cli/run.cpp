@@ -16,7 +16,6 @@
 #include "kandoru/document.h"
 #include "kandoru/files/osa_file.h"
 #include "pipeline/run_pipeline.h"
-#include "zumenko/preview/render.h"
 #include "zumenko/script_file.h"
 #include "zumenko/sheet_set.h"
 
@@ -31,8 +30,7 @@ struct RunArgs {
 // The files of a run beside the hand-off file: the automatic drawing's pictures, and the
 // set of sheets when the line needs more than one.
 std::vector<std::string> runOutputNames(const std::filesystem::path& dir) {
-    std::vector<std::string> names{zumenko::kScriptFileName, zumenko::preview::kProfilePng,
-                                   zumenko::preview::kProfilePdf};
+    std::vector<std::string> names{zumenko::kScriptFileName, cli::kProfilePng, cli::kProfilePdf};
     for (auto& n : cli::setOutputNames(dir)) names.push_back(std::move(n));
     return names;
 }
@@ -45,7 +43,7 @@ int runRun(const RunArgs& a) {
         status != cli::kExitOk)
         return status;
 
-    const fs::path dir = a.outDir.empty() ? fs::current_path() : platform::pathFromUtf8(a.outDir);
+    const fs::path dir = a.outDir.empty() ? fs::current_path() : cli::argumentPath(a.outDir);
     const auto before = runOutputNames(dir);
     const pipeline::PipelineResult run = pipeline::runPipeline(doc, dir, ui);
     // What an earlier run left and this one did not write would stand beside the new
@@ -66,7 +64,7 @@ int runRun(const RunArgs& a) {
 
     // The same drawing as pictures beside the script, to look at without AutoCAD.
     std::vector<fs::path> more;
-    for (const char* name : {zumenko::preview::kProfilePng, zumenko::preview::kProfilePdf}) {
+    for (const char* name : {cli::kProfilePng, cli::kProfilePdf}) {
         auto w = cli::writePicture(run.script.figure, dir / name);
         if (!w) {
             ui.message(common::Icon::Exclamation, "プレビュー",

@@ -28,9 +28,10 @@ int runSheets(const SheetsArgs& a) {
     cli::CliUi ui(std::cerr);
     zumenko::Drawing doc;
     std::string why;
-    if (!zumenko::readHandoff(a.handoff, doc, &why)) {
+    const auto handoff = cli::argumentPath(a.handoff);
+    if (!zumenko::readHandoff(handoff, doc, &why)) {
         ui.message(common::Icon::Critical, zumenko::kHandoffErrorTitle,
-                   zumenko::handoffErrorMessage(a.handoff));
+                   zumenko::handoffErrorMessage(handoff));
         std::cerr << "  (" << why << ")\n";
         return cli::kExitBadInput;
     }
@@ -48,7 +49,7 @@ int runSheets(const SheetsArgs& a) {
         return cli::kExitWarned;
     }
 
-    const fs::path dir = a.outDir.empty() ? fs::current_path() : platform::pathFromUtf8(a.outDir);
+    const fs::path dir = a.outDir.empty() ? fs::current_path() : cli::argumentPath(a.outDir);
     std::error_code ec;
     fs::create_directories(dir, ec);
     const auto before = cli::setOutputNames(dir);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sstream>
 
 #include "cli/cli_ui.h"
@@ -10,25 +9,23 @@
 #include "kandoru/files/osa_file.h"
 #include "kandoru/files/table_dump.h"
 #include "support/golden.h"
+#include "support/run_program.h"
 
 using testing_support::examplesDir;
+using testing_support::quoted;
 using testing_support::TempDir;
 using testing_support::testData;
 
 namespace {
 
 // Runs gesui with args; the exit status, standard error in *err.
-int gesui(const TempDir& dir, const std::string& args, std::string* err) {
-    const auto errFile = dir / "stderr.txt";
-    const std::string cmd = "HOME='" + dir.path().string() + "' '" +
-                            (testing_support::binDir() / "gesui").string() + "' " + args + " 2>'" +
-                            errFile.string() + "'";
-    const int rc = std::system(cmd.c_str());
-    *err = common::readFileBytes(errFile).value_or("");
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+int gesui(const TempDir& dir, const std::string& args, std::string* err,
+          std::string* out = nullptr) {
+    auto r = testing_support::runGesui(testing_support::splitArguments(args), dir.path());
+    *err = r.err;
+    if (out) *out = r.out;
+    return r.status;
 }
-
-std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
 // The editor's way: open without the closing calculation, the format intake without its
 // own, then one "縦断計算".
@@ -117,9 +114,8 @@ TEST(GesuiCalc, BadArgumentsAndUnreadableInputsExitTwo) {
     EXPECT_EQ(gesui(dir, "calc " + format, &err), 2);
     EXPECT_EQ(gesui(dir, "calc a.osa b.osb --colour", &err), 2);
     // The overall help already tells how to call it and what the options write.
-    const auto helpFile = dir / "help.txt";
-    EXPECT_EQ(gesui(dir, "--help >'" + helpFile.string() + "'", &err), 0);
-    const std::string help = common::readFileBytes(helpFile).value_or("");
+    std::string help;
+    EXPECT_EQ(gesui(dir, "--help", &err, &help), 0);
     for (const char* part :
          {"gesui calc PROFILE.osa FORMAT.osb [--tables OUT.tsv] [--save OUT.osa]",
           "FGridN<TAB>row<TAB>column 1", "--save OUT.osa saves", "Exit status"})

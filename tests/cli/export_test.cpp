@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "common/textfile.h"
 #include "support/golden.h"
+#include "support/run_program.h"
 
 using testing_support::TempDir;
 
@@ -12,16 +12,12 @@ namespace {
 
 // Runs gesui with args under HOME=home; the exit status, standard error in *err.
 int gesui(const std::filesystem::path& home, const std::string& args, std::string* err) {
-    const auto errFile = home / "stderr.txt";
-    const std::string cmd = "HOME='" + home.string() + "' '" +
-                            (testing_support::binDir() / "gesui").string() + "' " + args + " 2>'" +
-                            errFile.string() + "'";
-    const int rc = std::system(cmd.c_str());
-    *err = common::readFileBytes(errFile).value_or("");
-    return WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    auto r = testing_support::runGesui(testing_support::splitArguments(args), home);
+    *err = r.err;
+    return r.status;
 }
 
-std::string quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
+using testing_support::quoted;
 
 }  // namespace
 

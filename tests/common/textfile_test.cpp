@@ -86,5 +86,5 @@ TEST(Rendezvous, IsTheHomeFolder) {
     TempDir dir;
     testing_support::ScopedHome home(dir.path());
     EXPECT_EQ(common::rendezvousFolder(), dir.path());
-    EXPECT_EQ(common::rendezvousPath("縦断データ.txt"), dir.path() / "縦断データ.txt");
+    EXPECT_EQ(common::rendezvousPath("縦断データ.txt"), dir / "縦断データ.txt");
 }

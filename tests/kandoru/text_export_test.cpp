@@ -100,7 +100,8 @@ TEST(ExportCommand, WritesToTheRendezvousFolderAndSaysSoOrReportsTheFailure) {
         EXPECT_EQ(ui.onlyMessage(),
                   (ShownMessage{Icon::Critical, "データファイル",
                                 "テキストファイルを書き出せませんでした。\r\n" +
-                                    kandoru::pathText(dir / "notafolder" / "縦断データ.txt") +
+                                    kandoru::pathText(dir / "notafolder" /
+                                                      platform::pathFromUtf8("縦断データ.txt")) +
                                     "\r\nフォルダー「" + kandoru::pathText(dir / "notafolder") +
                                     "」がありません。"}));
     }

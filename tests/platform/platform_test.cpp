@@ -21,8 +21,9 @@ using testing_support::TempDir;
 
 namespace {
 
+// Names every system allows (Windows forbids " and the other quoting characters of shells).
 const char* const kNames[] = {"縦断データ.txt", "図面 テスト.osa", "第１工区", "ﾃｽﾄ①㎜髙",
-                              "a b'c\"d.txt"};
+                              "a b'c&d (1).txt"};
 
 std::filesystem::path helper() {
     return testing_support::binDir() / pathFromUtf8(platform::programFileName("platform_helper"));

@@ -180,11 +180,13 @@ TEST(ExportCommand, EmptyTablesStillWriteTheHeadingsAndFailuresAreReported) {
     testing_support::ScopedHome gone(home / "missing");
     FakeUi ui;
     EXPECT_FALSE(shoveda::exportSections(doc, ui));
-    EXPECT_EQ(ui.onlyMessage(), (ShownMessage{Icon::Critical, "データファイル",
-                                              "テキストファイルを書き出せませんでした。\r\n" +
-                                                  (home / "missing" / "断面データ.txt").string() +
-                                                  "\r\nフォルダー「" + (home / "missing").string() +
-                                                  "」がありません。"}));
+    EXPECT_EQ(
+        ui.onlyMessage(),
+        (ShownMessage{
+            Icon::Critical, "データファイル",
+            "テキストファイルを書き出せませんでした。\r\n" +
+                platform::pathToUtf8(home / "missing" / platform::pathFromUtf8("断面データ.txt")) +
+                "\r\nフォルダー「" + platform::pathToUtf8(home / "missing") + "」がありません。"}));
 
     // A code name Shift_JIS cannot hold is named.
     testing_support::ScopedHome back(home.path());

@@ -1,13 +1,13 @@
 // gesui draw: the same script as the core, in CP932, on standard output or into a file.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "common/sjis.h"
 #include "common/textfile.h"
 #include "fixtures.h"
 #include "support/golden.h"
+#include "support/run_program.h"
 #include "zumenko/intake.h"
 #include "zumenko/script.h"
 
@@ -40,19 +40,11 @@ struct ProcessResult {
 
 // Runs gesui with arguments (already quoted where needed), capturing both streams.
 ProcessResult gesui(const std::string& args) {
-    TempDir dir;
-    auto out = dir / "out", err = dir / "err";
-    std::string cmd = "\"" + (testing_support::binDir() / "gesui").string() + "\" " + args +
-                      " >\"" + out.string() + "\" 2>\"" + err.string() + "\"";
-    int rc = std::system(cmd.c_str());
-    ProcessResult r;
-    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    r.out = common::readFileBytes(out).value_or("");
-    r.err = common::readFileBytes(err).value_or("");
-    return r;
+    auto run = testing_support::runGesui(testing_support::splitArguments(args));
+    return {run.status, run.out, run.err};
 }
 
-std::string quoted(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
+using testing_support::quoted;
 
 const std::string kSample = quoted(testData("zumenko/sample_handoff.txt"));
 
@@ -109,10 +101,10 @@ TEST(DrawCli, OutputFileAndFailures) {
 
     r = gesui("draw " + quoted(dir / "XTemp.txt"));
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(
-        r.err.rfind(
-            "作図データ: 作図データを読み込めませんでした。 " + (dir / "XTemp.txt").string(), 0),
-        0u)
+    EXPECT_EQ(r.err.rfind("作図データ: 作図データを読み込めませんでした。 " +
+                              platform::pathToUtf8(dir / "XTemp.txt"),
+                          0),
+              0u)
         << r.err;
 
     r = gesui("draw " + kSample + " --from 1 --to 9 --dl 5");
