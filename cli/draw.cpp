@@ -31,13 +31,14 @@ int runDraw(const DrawArgs& a) {
     zumenko::Drawing doc;
     std::string why;
     common::ReadReport report;
-    if (!zumenko::readHandoff(a.handoff, doc, &why, &report)) {
+    const auto handoff = cli::argumentPath(a.handoff);
+    if (!zumenko::readHandoff(handoff, doc, &why, &report)) {
         ui.message(common::Icon::Critical, zumenko::kHandoffErrorTitle,
-                   zumenko::handoffErrorMessage(a.handoff));
+                   zumenko::handoffErrorMessage(handoff));
         std::cerr << "  (" << why << ")\n";
         return cli::kExitBadInput;
     }
-    common::showReadReport(ui, report, a.handoff);
+    common::showReadReport(ui, report, handoff);
 
     zumenko::DrawOptions opt;
     opt.upstreamToDownstream = !a.reverse;

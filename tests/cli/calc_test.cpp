@@ -127,7 +127,9 @@ TEST(GesuiCalc, BadArgumentsAndUnreadableInputsExitTwo) {
                     &err),
               1);
     EXPECT_NE(err.find("保存エラー: ファイルを保存できませんでした。 "), std::string::npos) << err;
-    EXPECT_NE(err.find("/such」がありません。"), std::string::npos) << err;
+    EXPECT_NE(err.find("「" + platform::pathToUtf8(dir / "no" / "such") + "」がありません。"),
+              std::string::npos)
+        << err;
     // A read-only file is neither written nor replaced, and the failure shows in the status.
     const auto kept = dir / "読み取り専用.osa";
     ASSERT_TRUE(common::writeFileAtomic(kept, "previous"));

@@ -91,7 +91,9 @@ TEST(JapanesePaths, EveryCommandReadsAndWritesJapaneseNames) {
         {{"check", pathToUtf8(profile), format, "--tsv", in("設計チェック.tsv")},
          0,
          out / pathFromUtf8("設計チェック.tsv")},
-        {{"sheets", in("XTemp.txt"), "-o", in("シート")}, 0, out / "シート" / "sheets.txt"},
+        {{"sheets", in("XTemp.txt"), "-o", in("シート")},
+         0,
+         out / pathFromUtf8("シート") / "sheets.txt"},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.args.front());
