@@ -7,6 +7,8 @@ ASAN_BUILD ?= build-asan
 WINBUILD ?= build-windows
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+# Extra options for the first configuration of $(BUILD), e.g. flags without debug information.
+CMAKE_ARGS ?=
 
 .PHONY: all deps build run test test-asan test-windows fuzz demo clean
 
@@ -16,7 +18,7 @@ deps:
 	./scripts/install-deps
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
