@@ -289,7 +289,7 @@ common::WriteResult writePicture(const Figure& figure, const std::filesystem::pa
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("下水縦断図"));
         QPainter painter;
-        if (!painter.begin(&svg)) return {false, "cannot create " + platform::pathToUtf8(tmp)};
+        if (!painter.begin(&svg)) return {false, platform::pathToUtf8(path) + " を作成できません"};
         painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
         paintDrawing(painter, figure, fitView(ext, size.width(), size.height(), margin),
                      std::max(1.0, size.width() / 2400.0));
@@ -333,7 +333,7 @@ common::WriteResult writePicture(const Figure& figure, const std::filesystem::pa
     };
     pdf.setPageLayout(layoutOf(pages[0]));
     QPainter painter;
-    if (!painter.begin(&pdf)) return {false, "cannot create " + platform::pathToUtf8(tmp)};
+    if (!painter.begin(&pdf)) return {false, platform::pathToUtf8(path) + " を作成できません"};
     bool ok = true;
     for (size_t i = 0; i < pages.size() && ok; ++i) {
         if (i > 0) {
