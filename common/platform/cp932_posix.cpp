@@ -33,6 +33,23 @@ size_t utf8Length(unsigned char c) {
     return 1;
 }
 
+// Converts input through cd into out. At input it cannot convert, onBad(in, inLeft) either
+// steps past it (returns true: go on) or ends the conversion (returns false: result false).
+template <typename OnBad>
+bool convertAll(iconv_t cd, std::string_view input, std::string& out, OnBad onBad) {
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    char buf[4096];
+    while (inLeft > 0) {
+        char* o = buf;
+        size_t oLeft = sizeof buf;
+        size_t r = iconv(cd, &in, &inLeft, &o, &oLeft);
+        out.append(buf, static_cast<size_t>(o - buf));
+        if (r == static_cast<size_t>(-1) && errno != E2BIG && !onBad(in, inLeft)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string cp932ToUtf8(std::string_view bytes, bool* invalid) {
@@ -41,24 +58,15 @@ std::string cp932ToUtf8(std::string_view bytes, bool* invalid) {
     std::string out;
     if (!cv.ok()) return std::string(bytes);
     out.reserve(bytes.size() * 3 / 2 + 16);
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = bytes.size();
-    char buf[4096];
-    while (inLeft > 0) {
-        char* o = buf;
-        size_t oLeft = sizeof buf;
-        size_t r = iconv(cv.get(), &in, &inLeft, &o, &oLeft);
-        out.append(buf, static_cast<size_t>(o - buf));
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) continue;
-            // EILSEQ or EINVAL: one bad byte becomes a replacement character.
-            out += "\xEF\xBF\xBD";
-            if (invalid) *invalid = true;
-            ++in;
-            --inLeft;
-            iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
-        }
-    }
+    convertAll(cv.get(), bytes, out, [&](char*& in, size_t& inLeft) {
+        // EILSEQ or EINVAL: one bad byte becomes a replacement character.
+        out += "\xEF\xBF\xBD";
+        if (invalid) *invalid = true;
+        ++in;
+        --inLeft;
+        iconv(cv.get(), nullptr, nullptr, nullptr, nullptr);
+        return true;
+    });
     return out;
 }
 
@@ -67,23 +75,14 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* unmap
     if (!cv.ok()) return std::nullopt;
     std::string out;
     out.reserve(utf8.size());
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    char buf[4096];
-    while (inLeft > 0) {
-        char* o = buf;
-        size_t oLeft = sizeof buf;
-        size_t r = iconv(cv.get(), &in, &inLeft, &o, &oLeft);
-        out.append(buf, static_cast<size_t>(o - buf));
-        if (r == static_cast<size_t>(-1)) {
-            if (errno == E2BIG) continue;
-            if (unmappable) {
-                size_t len = std::min(utf8Length(static_cast<unsigned char>(*in)), inLeft);
-                *unmappable = std::string(in, len);
-            }
-            return std::nullopt;
+    const bool whole = convertAll(cv.get(), utf8, out, [&](char*& in, size_t& inLeft) {
+        if (unmappable) {
+            size_t len = std::min(utf8Length(static_cast<unsigned char>(*in)), inLeft);
+            *unmappable = std::string(in, len);
         }
-    }
+        return false;
+    });
+    if (!whole) return std::nullopt;
     return out;
 }
 
